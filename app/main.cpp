@@ -1,0 +1,37 @@
+#include "app/frmFonts.h"
+#include "platform/fontresolver.h"
+#include "platform/qtfonts.h"
+#include "platform/qtprinter.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class ExitAtOnce : public vantreel::ProgramEnd {
+public:
+    void endNow() override
+    {
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantreel"));
+    vantreel::useListedDefaultFont();
+
+    vantreel::QtScreenFonts screen;
+    vantreel::QtPrinter printer;
+    vantreel::QtMessageBoxes messages;
+    ExitAtOnce programEnd;
+    vantreel::frmFonts window({screen, printer, messages, programEnd});
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vantreel {
+
+// Qt searches the aliases of every installed family whenever it is handed a family name
+// that its font database does not list: with thousands of families that takes a good
+// fraction of a second per name. So the program hands Qt only listed names, resolving any
+// other name once through fontconfig's own matching.
+
+/// @return the font database's families, read once
+const QStringList& installedFamilies();
+
+/// @return true when the font database lists the family (exact name)
+bool isListedFamily(const QString& family);
+
+/// @return the name itself when listed, else the listed family fontconfig matches it to
+QString listedFamily(const QString& name);
+
+/// The window's designed fonts are Windows fonts ("System", "MS Sans Serif"). Where they
+/// are missing they are drawn in the family fontconfig gives for Arial, whose metrics
+/// they share closely enough for every caption to fit its control.
+QString designedFamily(const QString& designedName);
+
+} // namespace vantreel
+
+namespace vantreel {
+
+/// Makes the application's default font a family the database lists.
+void useListedDefaultFont();
+
+} // namespace vantreel

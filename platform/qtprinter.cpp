@@ -1,0 +1,229 @@
+#include "platform/qtprinter.h"
+
+#include "platform/failure.h"
+#include "platform/fontresolver.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace vantreel {
+
+namespace {
+
+// A bitmap-only family cannot be set at the catalogue's sizes: the printer offers the scalable ones.
+const QStringList& scalableFamilies()
+{
+    static const QStringList families = [] {
+        QStringList scalable;
+        for (const QString& family : installedFamilies()) {
+            if (QFontDatabase::isScalable(family))
+                scalable.append(family);
+        }
+        return scalable;
+    }();
+    return families;
+}
+
+} // namespace
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::QtPrinter(const QString& pdfPathPattern)
+    : pdfPathPattern_(pdfPathPattern)
+{
+}
+
+std::unique_ptr<QtPrinter> QtPrinter::toPdfFiles(const QString& pdfPathPattern)
+{
+    return std::unique_ptr<QtPrinter>(new QtPrinter(pdfPathPattern));
+}
+
+QtPrinter::~QtPrinter()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QString QtPrinter::defaultPrinterName() const
+{
+    if (!pdfPathPattern_.isEmpty())
+        return pdfPathPattern_;
+    // With no default printer Qt would quietly fall back to some other queue: refuse instead.
+    const QString name = QPrinterInfo::defaultPrinterName();
+    if (name.isEmpty())
+        throw PlatformError("the print system has no default printer");
+    return name;
+}
+
+std::unique_ptr<QPrinter> QtPrinter::makePrinter(int documentNumber) const
+{
+    const QString destination = defaultPrinterName();
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (pdfPathPattern_.isEmpty()) {
+        printer->setOutputFormat(QPrinter::NativeFormat);
+        printer->setPrinterName(destination);
+        if (printer->printerName() != destination)
+            throw PlatformError("the default printer cannot be opened");
+    } else {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPathPattern_.arg(documentNumber));
+    }
+    printer->setFullPage(false);
+    printer->setDocName(QStringLiteral("Vantreel font catalogue"));
+    return printer;
+}
+
+int QtPrinter::FontCount()
+{
+    defaultPrinterName();
+    return static_cast<int>(scalableFamilies().size());
+}
+
+QString QtPrinter::Fonts(int i)
+{
+    defaultPrinterName();
+    if (i < 0 || i >= scalableFamilies().size())
+        throw PlatformError("no printer font " + std::to_string(i));
+    return scalableFamilies().at(i);
+}
+
+void QtPrinter::setFontName(const QString& name)
+{
+    fontName_ = name;
+    fontStale_ = true;
+}
+
+void QtPrinter::setFontSize(float points)
+{
+    if (!(points > 0))
+        throw PlatformError("font size must be positive");
+    fontSize_ = points;
+    fontStale_ = true;
+}
+
+void QtPrinter::setFontBold(bool bold)
+{
+    bold_ = bold;
+    fontStale_ = true;
+}
+
+void QtPrinter::setFontItalic(bool italic)
+{
+    italic_ = italic;
+    fontStale_ = true;
+}
+
+void QtPrinter::setFontUnderline(bool underline)
+{
+    underline_ = underline;
+    fontStale_ = true;
+}
+
+const QFont& QtPrinter::currentFont()
+{
+    if (fontStale_) {
+        font_ = QFont(listedFamily(fontName_));
+        font_.setPointSizeF(fontSize_);
+        font_.setBold(bold_);
+        font_.setItalic(italic_);
+        font_.setUnderline(underline_);
+        // A sample is set in its font and nothing else: no glyphs borrowed from other fonts.
+        // Names are set in Arial and may hold characters it lacks: those may borrow.
+        if (fontName_ != QLatin1String("Arial"))
+            font_.setStyleStrategy(QFont::NoFontMerging);
+        fontStale_ = false;
+    }
+    return font_;
+}
+
+double QtPrinter::toDevice(double twips) const
+{
+    return twips * printer_->resolution() / 1440.0;
+}
+
+double QtPrinter::toTwips(double device) const
+{
+    return device * 1440.0 / printer_->resolution();
+}
+
+float QtPrinter::ScaleHeight()
+{
+    if (!printer_)
+        printer_ = makePrinter(documentsReleased_ + 1);
+    const QRectF printable = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    return static_cast<float>(toTwips(printable.height()));
+}
+
+float QtPrinter::TextHeight()
+{
+    if (!printer_)
+        printer_ = makePrinter(documentsReleased_ + 1);
+    const QFontMetricsF metrics(currentFont(), printer_.get());
+    return static_cast<float>(toTwips(metrics.lineSpacing()));
+}
+
+void QtPrinter::beginDocumentIfNeeded()
+{
+    if (!documentOpen_) {
+        printer_ = makePrinter(documentsReleased_ + 1);
+        if (!painter_.begin(printer_.get()))
+            throw PlatformError("the printer refused to begin a document");
+        documentOpen_ = true;
+        newPagePending_ = false;
+    } else if (newPagePending_) {
+        // Pages are begun when something is printed on them, so that none is sent empty.
+        if (!printer_->newPage())
+            throw PlatformError("the printer refused a new page");
+        newPagePending_ = false;
+    }
+}
+
+void QtPrinter::printNumber(int number, bool endLine)
+{
+    const QString sign = number < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+    printText(sign + QString::number(qAbs(static_cast<long long>(number))) + QLatin1Char(' '), endLine);
+}
+
+void QtPrinter::printText(const QString& text, bool endLine)
+{
+    beginDocumentIfNeeded();
+    const QFont& font = currentFont();
+    painter_.setFont(font);
+    const QFontMetricsF metrics(font, printer_.get());
+    painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
+    if (endLine) {
+        x_ = 0;
+        y_ += static_cast<float>(toTwips(metrics.lineSpacing()));
+    } else {
+        x_ += static_cast<float>(toTwips(metrics.horizontalAdvance(text)));
+    }
+}
+
+void QtPrinter::NewPage()
+{
+    newPagePending_ = documentOpen_;
+    ++page_;
+    x_ = 0;
+    y_ = 0;
+}
+
+void QtPrinter::EndDoc()
+{
+    const bool wasOpen = documentOpen_;
+    documentOpen_ = false;
+    newPagePending_ = false;
+    page_ = 1;
+    x_ = 0;
+    y_ = 0;
+    if (!wasOpen)
+        return; // nothing printed since the last document: send no empty one
+    const bool released = painter_.end();
+    ++documentsReleased_;
+    printer_.reset();
+    if (!released)
+        throw PlatformError("the document could not be released to the print system");
+}
+
+} // namespace vantreel

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/printer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace vantreel {
+
+// The printer over QPrinter and QPainter. In production it prints on the print system's
+// default printer and nowhere else; tests can send its documents to PDF files instead.
+class QtPrinter : public Printer {
+public:
+    /// Prints on the default printer; every call fails while the print system has none.
+    QtPrinter();
+    /// Writes document n (1, 2, ...) to the file named by pdfPathPattern with "%1" replaced by n.
+    static std::unique_ptr<QtPrinter> toPdfFiles(const QString& pdfPathPattern);
+    ~QtPrinter() override;
+
+    int FontCount() override;
+    QString Fonts(int i) override;
+
+    void setFontName(const QString& name) override;
+    void setFontSize(float points) override;
+    void setFontBold(bool bold) override;
+    void setFontItalic(bool italic) override;
+    void setFontUnderline(bool underline) override;
+
+    float CurrentX() override { return x_; }
+    float CurrentY() override { return y_; }
+    void setCurrentX(float twips) override { x_ = twips; }
+    void setCurrentY(float twips) override { y_ = twips; }
+    float ScaleHeight() override;
+    float TextHeight() override;
+
+    void printNumber(int number, bool endLine) override;
+    void printText(const QString& text, bool endLine) override;
+
+    int Page() override { return page_; }
+    void NewPage() override;
+    void EndDoc() override;
+
+    /// @return the number of documents released so far
+    int documentsReleased() const { return documentsReleased_; }
+
+private:
+    explicit QtPrinter(const QString& pdfPathPattern);
+    QString defaultPrinterName() const;
+    std::unique_ptr<QPrinter> makePrinter(int documentNumber) const;
+    void beginDocumentIfNeeded();
+    const QFont& currentFont();
+    double toDevice(double twips) const;
+    double toTwips(double device) const;
+
+    QString pdfPathPattern_;
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    bool documentOpen_ = false;
+    bool newPagePending_ = false;
+    int page_ = 1;
+    int documentsReleased_ = 0;
+    float x_ = 0;
+    float y_ = 0;
+
+    QString fontName_;
+    float fontSize_ = 10;
+    bool bold_ = false;
+    bool italic_ = false;
+    bool underline_ = false;
+    QFont font_;
+    bool fontStale_ = true;
+};
+
+} // namespace vantreel

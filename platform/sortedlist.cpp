@@ -1,0 +1,97 @@
+#include "platform/sortedlist.h"
+
+#include "platform/failure.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace vantreel {
+
+SortedList::SortedList(QComboBox* box)
+    : box_(box)
+{
+    box_->setEditable(false);
+    // Sizing the box from its items would measure every name: the box has a fixed size.
+    box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box_->setMinimumContentsLength(1);
+}
+
+bool SortedList::collatesBefore(const QString& a, const QString& b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    if (folded != 0)
+        return folded < 0;
+    return QString::compare(a, b, Qt::CaseSensitive) < 0;
+}
+
+int SortedList::insertionPoint(const QString& name) const
+{
+    // upper bound: an equal name goes after the ones already there
+    int low = 0;
+    int high = box_->count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (collatesBefore(name, box_->itemText(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+void SortedList::AddItem(const QString& name)
+{
+    const bool wasEmpty = box_->count() == 0;
+    // A combo box selects its first item when it stops being empty; a list selects nothing
+    // until told to, and adding a name never raises Click.
+    const QSignalBlocker quiet(box_);
+    box_->insertItem(insertionPoint(name), name);
+    if (wasEmpty)
+        box_->setCurrentIndex(-1);
+}
+
+int SortedList::ListCount() const
+{
+    return box_->count();
+}
+
+QString SortedList::List(int position) const
+{
+    return box_->itemText(position);
+}
+
+int SortedList::ListIndex() const
+{
+    return box_->currentIndex();
+}
+
+void SortedList::setListIndex(int position)
+{
+    if (position < -1 || position >= box_->count())
+        throw PlatformError("list position out of range: " + std::to_string(position));
+    box_->setCurrentIndex(position);
+}
+
+QString SortedList::Text() const
+{
+    return box_->currentIndex() < 0 ? QString() : box_->currentText();
+}
+
+int SortedList::find(const QString& name) const
+{
+    // Entries equal to the name stand just before its upper bound; take the first of them.
+    int position = insertionPoint(name);
+    while (position > 0 && box_->itemText(position - 1) == name)
+        --position;
+    return position < box_->count() && box_->itemText(position) == name ? position : -1;
+}
+
+void SortedList::setText(const QString& name)
+{
+    const int position = find(name);
+    if (position < 0)
+        throw PlatformError("no list entry carries the name");
+    box_->setCurrentIndex(position);
+}
+
+} // namespace vantreel
