@@ -161,6 +161,8 @@ QScrollBar* speedBar(QWidget* window, const char* name)
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setAccessibleName(QStringLiteral("Show Speed"));
+    // A scroll bar takes no focus by default; this one is in the tab order and moves with the arrow keys.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
