@@ -100,9 +100,10 @@ void CommandButton::setCaption(const QString& caption)
     button_->setText(caption);
 }
 
+// The thumb's place: Qt announces a drag step before it moves the value.
 short ScrollBar::Value() const
 {
-    return static_cast<short>(bar_->value());
+    return static_cast<short>(bar_->sliderPosition());
 }
 
 int Timer::Interval() const

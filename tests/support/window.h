@@ -3,7 +3,13 @@
 #include "app/frmFonts.h"
 #include "tests/support/fakes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
