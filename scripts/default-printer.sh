@@ -24,7 +24,7 @@ fi
 if ! lpstat -p "$queue" >/dev/null 2>&1; then
     ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt|CUPS-PDF/ {print $1; exit}')
     # Without pdftocairo the PDFs carry their fonts as unreadable Type 3 glyphs.
-    lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o pdftops-renderer-default=pdftocairo
+    lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" -o pdftops-renderer-default=pdftocairo 2>/dev/null
 fi
 cupsenable "$queue"
 cupsaccept "$queue"
