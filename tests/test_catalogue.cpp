@@ -33,15 +33,6 @@ std::vector<PrintedItem> entry(const RecordingPrinter& printer, int number)
     return found;
 }
 
-QList<int> runningNumbers(const RecordingPrinter& printer)
-{
-    QList<int> numbers;
-    for (const PrintedItem& item : printer.items) {
-        if (item.x == 0 && item.fontName == "Arial" && item.text.startsWith(' ') && item.text.endsWith(' '))
-            numbers.append(item.text.trimmed().toInt());
-    }
-    return numbers;
-}
 
 void checkSize(frmFonts& window, const QString& box)
 {
@@ -120,7 +111,7 @@ private slots:
         window.txtStartFont.setText("F009");
         window.txtEndFont.setText("F011");
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
-        QCOMPARE(runningNumbers(fixture.printer), (QList<int>{10, 11, 12}));
+        QCOMPARE(fixture.printer.runningNumbers(), (QList<int>{10, 11, 12}));
     }
 
     // Small entries are 280 twips high; with a page of 1060 the third entry ends at 840.
@@ -170,7 +161,7 @@ private slots:
         QList<int> expectedNumbers;
         for (int i = 1; i <= fonts; ++i)
             expectedNumbers.append(i);
-        QCOMPARE(runningNumbers(fixture.printer), expectedNumbers);
+        QCOMPARE(fixture.printer.runningNumbers(), expectedNumbers);
         QStringList pageCalls;
         for (const QString& call : fixture.printer.calls) {
             if (call == "NewPage" || call == "EndDoc")
@@ -188,7 +179,7 @@ private slots:
         frmFonts& window = fixture.start();
         checkSize(window, "chkPrintHuge");
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
-        QCOMPARE(runningNumbers(fixture.printer).size(), 25);
+        QCOMPARE(fixture.printer.runningNumbers().size(), 25);
         for (const PrintedItem& item : fixture.printer.items)
             QVERIFY2(item.y + item.points * fixture.printer.lineHeightPerPoint <= fixture.printer.scaleHeight,
                      qPrintable(item.text));
@@ -218,7 +209,7 @@ private slots:
         QCOMPARE(only.size(), size_t(3));
         QCOMPARE(only[1].text, QString());
         QCOMPARE(only[2].fontName, QString());
-        QCOMPARE(runningNumbers(fixture.printer), QList<int>{0});
+        QCOMPARE(fixture.printer.runningNumbers(), QList<int>{0});
         QCOMPARE(window.cboFontsPrinter.ListIndex(), -1);
     }
 

@@ -10,20 +10,6 @@ using namespace vantreel::testing;
 
 using Numbers = QList<int>;
 
-namespace {
-
-// The running numbers a run printed, in order: every entry begins with its number.
-Numbers printedNumbers(const RecordingPrinter& printer)
-{
-    Numbers numbers;
-    for (const PrintedItem& item : printer.items) {
-        if (item.x == 0 && item.fontName == "Arial" && item.text.startsWith(' ') && item.text.endsWith(' '))
-            numbers.append(item.text.trimmed().toInt());
-    }
-    return numbers;
-}
-
-} // namespace
 
 class TestRequest : public QObject {
     Q_OBJECT
@@ -106,7 +92,7 @@ private slots:
         QCOMPARE(fixture.messages.shown[0].prompt, prompt);
         QCOMPARE(fixture.messages.shown[0].title, title);
         QCOMPARE(fixture.messages.shown[0].buttons, Buttons::OkCancel);
-        QCOMPARE(printedNumbers(fixture.printer), printed);
+        QCOMPARE(fixture.printer.runningNumbers(), printed);
         if (!ok) {
             QVERIFY(fixture.printer.calls.isEmpty());
             QCOMPARE(window.cboFontsPrinter.ListIndex(), selectedBefore);

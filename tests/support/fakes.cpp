@@ -121,20 +121,18 @@ float RecordingPrinter::TextHeight()
 void RecordingPrinter::printNumber(int number, bool endLine)
 {
     call(QStringLiteral("PrintNumber"));
-    const QString text = (number < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(qAbs(number))
-                         + QLatin1Char(' ');
-    items.push_back({document_, page_, x_, y_, fontName_, points_, bold_, italic_, underline_, text, endLine});
-    if (endLine) {
-        x_ = 0;
-        y_ += points_ * lineHeightPerPoint;
-    } else {
-        x_ += static_cast<float>(text.size()) * points_ * charWidthPerPoint;
-    }
+    record((number < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(qAbs(number)) + QLatin1Char(' '),
+           endLine);
 }
 
 void RecordingPrinter::printText(const QString& text, bool endLine)
 {
     call(QStringLiteral("Print"));
+    record(text, endLine);
+}
+
+void RecordingPrinter::record(const QString& text, bool endLine)
+{
     items.push_back({document_, page_, x_, y_, fontName_, points_, bold_, italic_, underline_, text, endLine});
     if (endLine) {
         x_ = 0;
@@ -180,14 +178,15 @@ std::vector<int> RecordingPrinter::pagesPerDocument() const
     return counts;
 }
 
-std::vector<PrintedItem> RecordingPrinter::itemsWithText(const QString& text) const
+QList<int> RecordingPrinter::runningNumbers() const
 {
-    std::vector<PrintedItem> found;
+    QList<int> numbers;
     for (const PrintedItem& item : items) {
-        if (item.text == text)
-            found.push_back(item);
+        if (item.x == 0 && item.fontName == QLatin1String("Arial") && item.text.startsWith(QLatin1Char(' '))
+            && item.text.endsWith(QLatin1Char(' ')))
+            numbers.append(item.text.trimmed().toInt());
     }
-    return found;
+    return numbers;
 }
 
 } // namespace vantreel::testing

@@ -90,8 +90,8 @@ public:
 
     /// Pages that carry at least one item, per document that does.
     std::vector<int> pagesPerDocument() const;
-    /// The items of one kind: every catalogue entry starts with its number.
-    std::vector<PrintedItem> itemsWithText(const QString& text) const;
+    /// The running numbers printed, in order: every catalogue entry begins with its number in Arial.
+    QList<int> runningNumbers() const;
 
     // What the printer offers and how it measures.
     QStringList fonts;
@@ -112,6 +112,7 @@ public:
 
 private:
     void call(const QString& what);
+    void record(const QString& text, bool endLine);
     QString fontName_;
     float points_ = 10;
     bool bold_ = false;
