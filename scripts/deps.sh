@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev libfontconfig-dev
     fonts-liberation fonts-dejavu-core
-    cups cups-client cups-bsd printer-driver-cups-pdf
+    cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
     poppler-utils
     xvfb xauth x11-utils imagemagick
 )
