@@ -19,9 +19,9 @@ namespace {
 // How long the program waits for the print system to answer one question. A scheduler that
 // accepts connections but never answers would otherwise hold the window for minutes.
 constexpr int answerWaitMs = 5000;
-// After a question went unanswered, the print system is taken as silent for a while, so that
-// a print run over a silent scheduler fails each call at once instead of waiting each time.
-constexpr auto silentPause = std::chrono::seconds(30);
+// After a question went unanswered, the print system is taken as silent for as long again, so
+// that a print run over a silent scheduler fails its calls at once instead of waiting each time.
+constexpr auto silentPause = std::chrono::milliseconds(answerWaitMs);
 std::chrono::steady_clock::time_point silentUntil;
 
 // One connection to the print system whose every wait is bounded by answerWaitMs.

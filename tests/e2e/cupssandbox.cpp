@@ -108,6 +108,15 @@ bool CupsSandbox::waitUntilIdle(int timeoutMs)
     return false;
 }
 
+int CupsSandbox::pendingJobs()
+{
+    const Run run = runProgram(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+    lastOutput_ = run.output;
+    if (!run.ok)
+        return -1;
+    return static_cast<int>(run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+}
+
 QStringList CupsSandbox::pdfs() const
 {
     // The backend names each PDF after its job number, zero-padded: name order is job order.

@@ -31,6 +31,8 @@ public:
 
     /// Waits until the scheduler holds no job that is still to be printed.
     bool waitUntilIdle(int timeoutMs = 30000);
+    /// @return the number of jobs still to be printed, -1 when the scheduler cannot tell
+    int pendingJobs();
     /// @return the PDFs of the finished jobs, in the order the jobs were submitted
     QStringList pdfs() const;
     void clearOutput();

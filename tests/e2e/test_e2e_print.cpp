@@ -193,6 +193,50 @@ private slots:
         }
         checkPagination(printed);
     }
+
+    // A run whose last entry fills its page ends that page (NewPage, or EndDoc on a tenth page)
+    // and then ends the document: neither an empty page nor an empty document may go out.
+    void sendsNoEmptyPageOrDocument_data()
+    {
+        QTest::addColumn<int>("filledPage");
+        QTest::newRow("last entry fills the third page") << 3;
+        QTest::newRow("last entry fills the tenth page") << 10;
+    }
+
+    void sendsNoEmptyPageOrDocument()
+    {
+        QFETCH(int, filledPage);
+        const QStringList fonts = program->printerFonts();
+        program->checkPrintSize("chkPrintHuge");
+
+        // A first run over all fonts shows which entry ends the page.
+        program->pressPrint();
+        Printed probe = printedDocuments();
+        QVERIFY2(probe.error.isEmpty(), qPrintable(probe.error));
+        QVERIFY(!probe.documents.isEmpty() && probe.documents.first().pages >= filledPage);
+        std::vector<ReadEntry> onPage;
+        for (const ReadEntry& entry : probe.entries) {
+            if (entry.document == 0 && entry.page == filledPage - 1)
+                onPage.push_back(entry);
+        }
+        // Two Huge entries are taller than the page less its margin on the test's paper: a page
+        // that holds two has been found full after its second.
+        QVERIFY2(onPage.size() == 2, "the test's paper was meant to hold two Huge entries a page");
+        const int last = onPage.back().number - 1;
+
+        sandbox->clearOutput();
+        program->typeRange(fonts[0], fonts[last]);
+        const int releasedBefore = program->printer.documentsReleased();
+        program->pressPrint();
+        const Printed printed = printedDocuments();
+        QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+        QCOMPARE(printed.documents.size(), qsizetype(1));
+        QCOMPARE(printed.documents.first().pages, filledPage);
+        QCOMPARE(program->printer.documentsReleased() - releasedBefore, 1);
+        QCOMPARE(static_cast<int>(printed.entries.size()), last + 1);
+        QCOMPARE(printed.entries.back().number, last + 1);
+        checkPagination(printed);
+    }
 };
 
 QTEST_MAIN(TestE2ePrint)
