@@ -67,7 +67,7 @@ public:
             throw PlatformError(std::string("the print system cannot list its jobs: ") + cupsLastErrorString());
         int newest = 0;
         for (int i = 0; i < count; ++i) {
-            if (jobs[i].id > newest && (title.isEmpty() || title == jobs[i].title))
+            if (jobs[i].id > newest && (title.isEmpty() || (jobs[i].title && title == jobs[i].title)))
                 newest = jobs[i].id;
         }
         cupsFreeJobs(count, jobs);
@@ -324,8 +324,6 @@ void QtPrinter::EndDoc()
     }
     const bool released = painter_.end();
     printer_.reset();
-    if (!released)
-        throw PlatformError("the document could not be released to the print system");
     if (!destination.isEmpty()) {
         // Qt reports success even when the print system refused the spooled document (a
         // scheduler that has just gone, a queue that rejects jobs): ask it whether the job is there.
@@ -334,6 +332,8 @@ void QtPrinter::EndDoc()
         if (PrintSystem().newestJob(destination, documentName().toLocal8Bit()) <= jobBefore)
             throw PlatformError("the document did not reach the print queue");
     }
+    if (!released)
+        throw PlatformError("the document could not be released to the print system");
     ++documentsReleased_;
 }
 
