@@ -93,6 +93,21 @@ private:
     bool timedOut_ = false;
 };
 
+// Runs Qt's hand-over of a document with this thread's libcups pointed at no print system, so
+// that it fails at once: Qt hands the document over through libcups' default connection, whose
+// wait has no bound, and a print system that has just not answered would hold it for minutes.
+template <typename HandOver>
+bool handOverNowhere(HandOver&& handOver)
+{
+    const QByteArray server = cupsServer();
+    const int port = ippPort();
+    cupsSetServer("/nonexistent/print-system.sock");
+    const bool result = handOver();
+    cupsSetServer(server.constData());
+    ippSetPort(port);
+    return result;
+}
+
 // A bitmap-only family cannot be set at the catalogue's sizes: the printer offers the scalable ones.
 const QStringList& scalableFamilies()
 {
@@ -322,7 +337,9 @@ void QtPrinter::EndDoc()
         } catch (const PlatformError&) {
         }
     }
-    const bool released = painter_.end();
+    // When the print system has not just answered, the document would not reach it anyway.
+    const bool released = destination.isEmpty() || jobBefore >= 0 ? painter_.end()
+                                                                   : handOverNowhere([this] { return painter_.end(); });
     printer_.reset();
     if (!destination.isEmpty()) {
         // Qt reports success even when the print system refused the spooled document (a

@@ -146,12 +146,10 @@ start)
     setsid cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" </dev/null >>"$dir/log/stdout" 2>&1 &
     echo $! >"$dir/cupsd.pid"
     if [ -n "$watched" ]; then
-        # Never leave a scheduler behind when the test that started it ends in any way.
-        scheduler=$!
-        (
-            while kill -0 "$watched" 2>/dev/null && kill -0 "$scheduler" 2>/dev/null; do sleep 1; done
-            kill -TERM "$scheduler" 2>/dev/null || true
-        ) </dev/null >/dev/null 2>&1 &
+        # Never leave a scheduler behind when the test that started it ends in any way; in a
+        # session of its own, so that killing the test's process group does not end the watch.
+        setsid bash -c 'while kill -0 "$1" 2>/dev/null && kill -0 "$2" 2>/dev/null; do sleep 1; done
+                        kill -TERM "$2" 2>/dev/null || true' watch "$watched" $! </dev/null >/dev/null 2>&1 &
     fi
     for _ in $(seq 100); do
         answers && exit 0

@@ -47,6 +47,8 @@ Run runProgram(const QString& program, const QStringList& arguments, int timeout
 CupsSandbox::CupsSandbox()
     : dir_(QDir::tempPath() + QStringLiteral("/vantreel-cups-XXXXXX"))
 {
+    // VANTREEL_E2E_KEEP=1 keeps the folder (configuration, logs, the last run's PDFs) to look at.
+    dir_.setAutoRemove(qEnvironmentVariableIsEmpty("VANTREEL_E2E_KEEP"));
     const QString root = dir_.path();
     qputenv("CUPS_SERVER", (root + QStringLiteral("/cups.sock")).toLocal8Bit());
     // A client running as root would otherwise read the system's configuration and PPDs.

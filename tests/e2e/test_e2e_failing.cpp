@@ -196,17 +196,21 @@ private slots:
         printsAllFontsNormally(program);
     }
 
-    // The scheduler ends (SIGTERM) while a run is printing its first or its second document.
+    // The scheduler ends (SIGTERM) while a run is printing its first or its second document, or
+    // stops answering in the middle of the first.
     void schedulerStoppedDuringRun_data()
     {
         QTest::addColumn<bool>("inSecondDocument");
-        QTest::newRow("during the first document") << false;
-        QTest::newRow("during the second document") << true;
+        QTest::addColumn<bool>("deaf");
+        QTest::newRow("ended during the first document") << false << false;
+        QTest::newRow("ended during the second document") << true << false;
+        QTest::newRow("stops answering during the first document") << false << true;
     }
 
     void schedulerStoppedDuringRun()
     {
         QFETCH(bool, inSecondDocument);
+        QFETCH(bool, deaf);
         RealWindow program;
         program.start();
         frmFonts& window = *program.window;
@@ -219,7 +223,7 @@ private slots:
         QObject::connect(window.cboFontsPrinter.widget(), &QComboBox::currentIndexChanged, window.cboFontsPrinter.widget(),
                          [&](int position) {
                              if (position == stopAt && !stopped)
-                                 stopped = sandbox->stop();
+                                 stopped = sandbox->stop() && (!deaf || sandbox->playDeaf());
                          });
         const qint64 took = program.pressPrint();
         QVERIFY(stopped);
@@ -233,6 +237,7 @@ private slots:
         QCOMPARE(program.printer.documentsReleased(), inSecondDocument ? 1 : 0);
 
         // The scheduler back: a job it had accepted is printed, and a new run prints normally.
+        sandbox->stopPlayingDeaf();
         QVERIFY2(sandbox->start(), qPrintable(sandbox->diagnostics()));
         QVERIFY2(sandbox->waitUntilIdle(), qPrintable(sandbox->diagnostics()));
         const QStringList kept = sandbox->pdfs();
@@ -245,6 +250,8 @@ private slots:
             QCOMPARE(entries.front().number, 1);
         }
         restoreQueue();
+        if (deaf)
+            QTest::qWait(5500); // the printer takes an unanswered print system as silent for as long again
         printsAllFontsNormally(program);
     }
 
