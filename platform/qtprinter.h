@@ -17,6 +17,8 @@ namespace vantreel {
 class QtPrinter : public Printer {
 public:
     /// Prints on the default printer; every call fails while the print system has none.
+    /// A question to the print system waits a few seconds at most, and EndDoc fails when
+    /// the document did not reach the printer's queue.
     QtPrinter();
     /// Writes document n (1, 2, ...) to the file named by pdfPathPattern with "%1" replaced by n.
     static std::unique_ptr<QtPrinter> toPdfFiles(const QString& pdfPathPattern);
@@ -45,8 +47,11 @@ public:
     void NewPage() override;
     void EndDoc() override;
 
-    /// @return the number of documents released so far
+    /// @return the number of documents released so far; on the print system, those that
+    /// reached the default printer's queue
     int documentsReleased() const { return documentsReleased_; }
+    /// @return the title each document carries in the print system
+    static const QString& documentName();
 
 private:
     explicit QtPrinter(const QString& pdfPathPattern);
@@ -64,6 +69,7 @@ private:
     bool newPagePending_ = false;
     int page_ = 1;
     int documentsReleased_ = 0;
+    bool fontsOffered_ = false;
     float x_ = 0;
     float y_ = 0;
 

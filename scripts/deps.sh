@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libgl-dev libfontconfig-dev
+    qt6-base-dev libgl-dev libfontconfig-dev fontconfig
     fonts-liberation fonts-dejavu-core
-    cups cups-client cups-bsd printer-driver-cups-pdf
+    cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
     poppler-utils
     xvfb xauth x11-utils imagemagick
 )
