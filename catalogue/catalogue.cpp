@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -78,6 +79,18 @@ void keepEntryWhole(Printer& printer, const CatalogueLayout& layout, const QStri
         endFullPage(printer);
 }
 
+// The first n characters of a font name. A character is what the reader sees as one: a letter
+// outside the Basic Multilingual Plane (two UTF-16 units) or a letter with its own marks is
+// printed whole or not at all, never split into a broken half.
+QString firstCharacters(const QString& name, int n)
+{
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
+    qsizetype end = 0;
+    for (int i = 0; i < n && end < name.size(); ++i)
+        end = characters.toNextBoundary();
+    return end < 0 ? name : name.left(end);
+}
+
 } // namespace
 
 void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPosition)
@@ -110,7 +123,7 @@ void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPositi
         lblPrinterFonts.widget()->repaint();
         QString fontName;
         resumeNext([&] { fontName = cboFontsPrinter.Text(); });
-        resumeNext([&] { printer.printText(fontName.left(layout->nameCut), layout->nameEndsLine); });
+        resumeNext([&] { printer.printText(firstCharacters(fontName, layout->nameCut), layout->nameEndsLine); });
         resumeNext([&] { printer.setFontName(cboFontsPrinter.Text()); });
         setPlainFont(printer, layout->points);
         resumeNext([&] { printer.setCurrentX(layout->sampleX); });
