@@ -160,6 +160,9 @@ QScrollBar* speedBar(QWidget* window, const char* name)
     bar->setValue(1500);
     bar->setSingleStep(1);
     bar->setPageStep(1);
+    // Qt's scroll bars invert their controls, which on a horizontal bar makes the right arrow
+    // key move the thumb to the left; the speed bar's keys go the way its thumb does.
+    bar->setInvertedControls(false);
     bar->setAccessibleName(QStringLiteral("Show Speed"));
     // A scroll bar takes no focus by default; this one is in the tab order and moves with the arrow keys.
     bar->setFocusPolicy(Qt::StrongFocus);

@@ -15,6 +15,8 @@
 using namespace vantreel;
 using namespace vantreel::testing;
 
+Q_DECLARE_METATYPE(std::vector<int>)
+
 namespace {
 
 QStringList fontNames(int count)
@@ -125,12 +127,16 @@ private slots:
         QTest::addColumn<int>("fontCount");
         QTest::addColumn<float>("scaleHeight");
         QTest::addColumn<QString>("sizeBox");
+        QTest::addColumn<std::vector<int>>("cleanPages");
         // One Small entry (280 twips) fills a page of 700: eleven entries end a ten-page document.
-        QTest::newRow("small, one entry a page, two documents") << 11 << 700.0f << QStringLiteral("chkPrintSmall");
+        QTest::newRow("small, one entry a page, two documents")
+            << 11 << 700.0f << QStringLiteral("chkPrintSmall") << std::vector<int>{10, 1};
         // Three entries to a page: most page-full tests come out false.
-        QTest::newRow("small, three entries a page") << 7 << 1200.0f << QStringLiteral("chkPrintSmall");
+        QTest::newRow("small, three entries a page")
+            << 7 << 1200.0f << QStringLiteral("chkPrintSmall") << std::vector<int>{3};
         // A Huge entry is taller than its margin: the run keeps each entry whole on its page.
-        QTest::newRow("huge, entries kept whole") << 5 << 3000.0f << QStringLiteral("chkPrintHuge");
+        QTest::newRow("huge, entries kept whole")
+            << 5 << 3000.0f << QStringLiteral("chkPrintHuge") << std::vector<int>{5};
     }
 
     void printerFailingEveryCall_data() { runs_data(); }
@@ -164,8 +170,10 @@ private slots:
         QFETCH(int, fontCount);
         QFETCH(float, scaleHeight);
         QFETCH(QString, sizeBox);
+        QFETCH(std::vector<int>, cleanPages);
         const RunOutcome clean = printAllFonts(fontCount, scaleHeight, qPrintable(sizeBox), [](RecordingPrinter&) {});
         QVERIFY(!clean.threw);
+        QCOMPARE(clean.pagesPerDocument, cleanPages);
         QCOMPARE(clean.selections, everyPositionThenFirst(fontCount));
         QCOMPARE(clean.printedTexts.size(), qsizetype(3 * fontCount));
         QVERIFY(clean.calls.size() > 20 * fontCount);
