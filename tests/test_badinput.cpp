@@ -22,7 +22,7 @@ using namespace vantreel::testing;
 
 namespace {
 
-const QStringList printerFonts{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie")};
+const QStringList printerFonts { QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie") };
 
 // Qt's text box keeps at most this many UTF-16 units; a longer paste is cut to it.
 constexpr int textBoxLimit = 32767;
@@ -120,12 +120,17 @@ private slots:
         QTest::newRow("entity") << QStringLiteral("&lt;&amp;&#x202E;");
         QTest::newRow("one megabyte") << megabyteOfText();
         QTest::newRow("one megabyte of lines") << megabyteOfLines();
-        QTest::newRow("control characters") << QStringLiteral("a\tb\x01" "c\x1b[31md\re\x7f" "f") + QChar(0) + QStringLiteral("g");
-        QTest::newRow("right-to-left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 \u202Eabc");
+        QTest::newRow("control characters") << QStringLiteral("a\tb\x01"
+                                                              "c\x1b[31md\re\x7f"
+                                                              "f")
+                + QChar(0) + QStringLiteral("g");
+        QTest::newRow("right-to-left") << QStringLiteral(
+            "\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 \u202Eabc");
         QTest::newRow("emoji") << QStringLiteral("\U0001F389 Fonts \U0001F468\u200D\U0001F469\u200D\U0001F467");
         QTest::newRow("only blanks") << QStringLiteral("   ");
         // The prompt's 1000th unit is the first half of an emoji.
-        QTest::newRow("emoji across the shown length") << QString(982, QLatin1Char('a')) + QStringLiteral("\U0001F389").repeated(20);
+        QTest::newRow("emoji across the shown length")
+            << QString(982, QLatin1Char('a')) + QStringLiteral("\U0001F389").repeated(20);
     }
 
     // The start box takes what is pasted (up to the text box's limit); the request then asks
@@ -147,7 +152,7 @@ private slots:
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.messages.shown.at(0).prompt,
-                 QStringLiteral("Print Fonts From ") + kept + QStringLiteral(" To End Of Fonts?"));
+            QStringLiteral("Print Fonts From ") + kept + QStringLiteral(" To End Of Fonts?"));
         QCOMPARE(fixture.messages.shown.at(0).title, QStringLiteral("Print Partial Fonts?"));
         const auto numbers = [&] {
             QStringList found;
@@ -156,7 +161,7 @@ private slots:
                     found.append(item.text);
             return found;
         }();
-        QCOMPARE(numbers, (QStringList{" 1 ", " 2 ", " 3 "}));
+        QCOMPARE(numbers, (QStringList { " 1 ", " 2 ", " 3 " }));
         QCOMPARE(window.cboFontsPrinter.ListIndex(), 0);
         QCOMPARE(window.txtStartFont.Text(), kept);
     }
@@ -177,7 +182,7 @@ private slots:
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.messages.shown.at(0).prompt,
-                 QStringLiteral("Print Fonts From Bravo To ") + kept + QStringLiteral("?"));
+            QStringLiteral("Print Fonts From Bravo To ") + kept + QStringLiteral("?"));
         QCOMPARE(fixture.printer.itemsWithText(QStringLiteral(" 2 ")).size(), size_t(1));
         QCOMPARE(fixture.printer.itemsWithText(QStringLiteral(" 1 ")).size(), size_t(0));
         QCOMPARE(fixture.printer.itemsWithText(QStringLiteral(" 3 ")).size(), size_t(0));
@@ -215,7 +220,7 @@ private slots:
         QCOMPARE(box.format, Qt::PlainText);
         QCOMPARE(box.title, QStringLiteral("Print Partial Fonts?"));
         qInfo("prompt of %lld characters shown after %lld ms", static_cast<long long>(prompt.size()),
-              static_cast<long long>(box.millisecondsToShow));
+            static_cast<long long>(box.millisecondsToShow));
         if (prompt.size() <= 1000 && prompt.count(QLatin1Char('\n')) < 20) {
             QCOMPARE(box.text, prompt);
         } else {
@@ -252,20 +257,19 @@ private slots:
         QTest::newRow("outside the BMP across the cut")
             << QString(24, QLatin1Char('a')) + fraktur << QString(24, QLatin1Char('a')) + fraktur.left(2)
             << QString(20, QLatin1Char('a'));
-        QTest::newRow("emoji across the cut")
-            << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389\U0001F389") 
-            << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389\U0001F389")
-            << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389");
+        QTest::newRow("emoji across the cut") << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389\U0001F389")
+                                              << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389\U0001F389")
+                                              << QString(19, QLatin1Char('b')) + QStringLiteral("\U0001F389");
         QTest::newRow("accent as a mark of its own across the cut")
-            << QString(24, QLatin1Char('d')) + QStringLiteral("e\u0301f") << QString(24, QLatin1Char('d')) + QStringLiteral("e\u0301")
-            << QString(20, QLatin1Char('d'));
+            << QString(24, QLatin1Char('d')) + QStringLiteral("e\u0301f")
+            << QString(24, QLatin1Char('d')) + QStringLiteral("e\u0301") << QString(20, QLatin1Char('d'));
         QTest::newRow("right-to-left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD Sans")
                                        << QStringLiteral("\u05E9\u05DC\u05D5\u05DD Sans")
                                        << QStringLiteral("\u05E9\u05DC\u05D5\u05DD Sans");
         QTest::newRow("markup") << QStringLiteral("<b>Bold</b>") << QStringLiteral("<b>Bold</b>")
                                 << QStringLiteral("<b>Bold</b>");
-        QTest::newRow("control characters") << QStringLiteral("Tab\tName\nX") << QStringLiteral("Tab\tName\nX")
-                                            << QStringLiteral("Tab\tName\nX");
+        QTest::newRow("control characters")
+            << QStringLiteral("Tab\tName\nX") << QStringLiteral("Tab\tName\nX") << QStringLiteral("Tab\tName\nX");
     }
 
     void oddFontNames()
@@ -273,7 +277,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, cutTo25);
         QFETCH(QString, cutTo20);
-        const QStringList names{QStringLiteral("Middle"), name, QStringLiteral("zzz")};
+        const QStringList names { QStringLiteral("Middle"), name, QStringLiteral("zzz") };
         WindowFixture fixture(names, names);
         frmFonts& window = fixture.start();
         QCOMPARE(window.cboFontsPrinter.ListCount(), 3);
@@ -298,7 +302,7 @@ private slots:
         const struct {
             const char* box;
             QString cut;
-        } sizes[] = {{"chkPrintSmall", cutTo25}, {"chkPrintLarge", cutTo25}, {"chkPrintHuge", cutTo20}};
+        } sizes[] = { { "chkPrintSmall", cutTo25 }, { "chkPrintLarge", cutTo25 }, { "chkPrintHuge", cutTo20 } };
         for (const auto& size : sizes) {
             auto* box = window.findChild<QCheckBox*>(QLatin1String(size.box));
             if (!box->isChecked())
@@ -339,20 +343,21 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, printed);
-        const QStringList names{QStringLiteral("sans"), QStringLiteral("Mono"), QStringLiteral("SANS"),
-                                QStringLiteral("Sans")};
+        const QStringList names { QStringLiteral("sans"), QStringLiteral("Mono"), QStringLiteral("SANS"),
+            QStringLiteral("Sans") };
         WindowFixture fixture(names, names);
         frmFonts& window = fixture.start();
-        QCOMPARE(WindowFixture::entries(window.cboFontsPrinter),
-                 (QStringList{"Mono", "SANS", "Sans", "sans"}));
+        QCOMPARE(WindowFixture::entries(window.cboFontsPrinter), (QStringList { "Mono", "SANS", "Sans", "sans" }));
         QTest::keyClicks(window.txtStartFont.widget(), typed);
         QTest::keyClicks(window.txtEndFont.widget(), typed);
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.printer.itemsWithText(printed).size(), size_t(1));
-        QCOMPARE(fixture.printer.itemsWithText(QStringLiteral(" 1 ")).size() + fixture.printer.itemsWithText(QStringLiteral(" 2 ")).size()
-                     + fixture.printer.itemsWithText(QStringLiteral(" 3 ")).size() + fixture.printer.itemsWithText(QStringLiteral(" 4 ")).size(),
-                 size_t(1));
+        QCOMPARE(fixture.printer.itemsWithText(QStringLiteral(" 1 ")).size()
+                + fixture.printer.itemsWithText(QStringLiteral(" 2 ")).size()
+                + fixture.printer.itemsWithText(QStringLiteral(" 3 ")).size()
+                + fixture.printer.itemsWithText(QStringLiteral(" 4 ")).size(),
+            size_t(1));
     }
 };
 

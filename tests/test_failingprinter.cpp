@@ -21,8 +21,8 @@ namespace {
 
 QStringList fontNames(int count)
 {
-    static const char* const names[] = {"Alpha", "Bravo",  "Charlie", "Delta", "Echo",   "Foxtrot", "Golf",
-                                        "Hotel", "India",  "Juliett", "Kilo",  "Lima",   "Mike",    "November"};
+    static const char* const names[] = { "Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
+        "India", "Juliett", "Kilo", "Lima", "Mike", "November" };
     QStringList list;
     for (int i = 0; i < count; ++i)
         list.append(QString::fromLatin1(names[i]));
@@ -48,8 +48,8 @@ struct RunOutcome {
 // Starts the window, picks the print size, and leaves the printer list on its last entry
 // with both range boxes empty, so that every selection the run makes moves the selection.
 // The printer sample gets a size of its own, so that the run's copy of the size shows.
-RunOutcome printAllFonts(int fontCount, float scaleHeight, const char* sizeBox,
-                         const std::function<void(RecordingPrinter&)>& breakPrinter)
+RunOutcome printAllFonts(
+    int fontCount, float scaleHeight, const char* sizeBox, const std::function<void(RecordingPrinter&)>& breakPrinter)
 {
     WindowFixture fixture(fontNames(3), fontNames(fontCount));
     fixture.printer.scaleHeight = scaleHeight;
@@ -112,7 +112,7 @@ bool isPageFullRead(const QStringList& calls, int index)
         return index > 0 && calls.at(index - 1) == QLatin1String("Print");
     if (calls.at(index) == QLatin1String("CurrentY?"))
         return index > 1 && calls.at(index - 1) == QLatin1String("ScaleHeight?")
-               && calls.at(index - 2) == QLatin1String("Print");
+            && calls.at(index - 2) == QLatin1String("Print");
     return false;
 }
 
@@ -130,13 +130,13 @@ private slots:
         QTest::addColumn<std::vector<int>>("cleanPages");
         // One Small entry (280 twips) fills a page of 700: eleven entries end a ten-page document.
         QTest::newRow("small, one entry a page, two documents")
-            << 11 << 700.0f << QStringLiteral("chkPrintSmall") << std::vector<int>{10, 1};
+            << 11 << 700.0f << QStringLiteral("chkPrintSmall") << std::vector<int> { 10, 1 };
         // Three entries to a page: most page-full tests come out false.
         QTest::newRow("small, three entries a page")
-            << 7 << 1200.0f << QStringLiteral("chkPrintSmall") << std::vector<int>{3};
+            << 7 << 1200.0f << QStringLiteral("chkPrintSmall") << std::vector<int> { 3 };
         // A Huge entry is taller than its margin: the run keeps each entry whole on its page.
         QTest::newRow("huge, entries kept whole")
-            << 5 << 3000.0f << QStringLiteral("chkPrintHuge") << std::vector<int>{5};
+            << 5 << 3000.0f << QStringLiteral("chkPrintHuge") << std::vector<int> { 5 };
     }
 
     void printerFailingEveryCall_data() { runs_data(); }
@@ -147,7 +147,7 @@ private slots:
         QFETCH(float, scaleHeight);
         QFETCH(QString, sizeBox);
         const RunOutcome run = printAllFonts(fontCount, scaleHeight, qPrintable(sizeBox),
-                                             [](RecordingPrinter& printer) { printer.failEveryCall = true; });
+            [](RecordingPrinter& printer) { printer.failEveryCall = true; });
         QVERIFY(!run.threw);
         QCOMPARE(run.selections, everyPositionThenFirst(fontCount));
         QCOMPARE(run.messages.size(), size_t(1));
@@ -180,9 +180,7 @@ private slots:
 
         for (int failing = 1; failing <= clean.calls.size(); ++failing) {
             const RunOutcome run = printAllFonts(fontCount, scaleHeight, qPrintable(sizeBox),
-                                                 [failing](RecordingPrinter& printer) {
-                                                     printer.failingCalls = {failing};
-                                                 });
+                [failing](RecordingPrinter& printer) { printer.failingCalls = { failing }; });
             const int index = failing - 1;
             QVERIFY2(index < run.calls.size(), qPrintable(QStringLiteral("call %1 never made").arg(failing)));
             const QString failed = run.calls.at(index);
@@ -191,11 +189,10 @@ private slots:
             QVERIFY2(!run.threw, where.constData());
             QVERIFY2(run.selections == everyPositionThenFirst(fontCount), where.constData());
             QVERIFY2(run.messages.size() == 1 && run.messages.at(0).title == QLatin1String("Print All Fonts?"),
-                     where.constData());
+                where.constData());
             QVERIFY2(run.listIndexAfter == 0 && run.printerSampleFont == QLatin1String("Alpha"), where.constData());
             QVERIFY2(run.printerSampleSize == run.screenSampleSize, where.constData());
-            QVERIFY2(run.startBox == QLatin1String("Alpha") && run.endBox == QLatin1String("Bravo"),
-                     where.constData());
+            QVERIFY2(run.startBox == QLatin1String("Alpha") && run.endBox == QLatin1String("Bravo"), where.constData());
             QVERIFY2(run.calls.last() == QLatin1String("EndDoc"), where.constData());
             for (int pages : run.pagesPerDocument)
                 QVERIFY2(pages <= 10, where.constData());
@@ -240,7 +237,7 @@ private slots:
         }
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.messages.shown.at(0).title, QStringLiteral("Print All Fonts?"));
-        QCOMPARE(fixture.printer.calls, QStringList{QStringLiteral("EndDoc")});
+        QCOMPARE(fixture.printer.calls, QStringList { QStringLiteral("EndDoc") });
         QCOMPARE(window.cboFontsPrinter.ListIndex(), -1);
         QCOMPARE(window.lblPrinterFonts.FontSize(), 14.0f);
 
@@ -259,7 +256,7 @@ private slots:
         const int calls = 1 + int(names.size());
         for (int failing = 1; failing <= calls; ++failing) {
             WindowFixture fixture(fontNames(3), names);
-            fixture.printer.failingCalls = {failing};
+            fixture.printer.failingCalls = { failing };
             frmFonts* window = nullptr;
             try {
                 window = &fixture.start();

@@ -35,9 +35,9 @@ std::uint32_t seedFromEnvironment()
 // Names of at most 20 characters, so that every size prints them whole.
 QStringList manyNames()
 {
-    return {"Arial",    "arial",       "ARIAL",         "Bitstream Vera", "Courier",  "Courier", "DejaVu Sans",
-            "DejaVu Sans Mono", "Liberation Serif", "Noto Sans",  "Noto Sans CJK", "Symbol", "Times",
-            "Wingdings", "Zapf Dingbats", "a", "B", "c", "Mono", "mono", "Serif", "Sans", "Zz", "Helvetica", "Utopia"};
+    return { "Arial", "arial", "ARIAL", "Bitstream Vera", "Courier", "Courier", "DejaVu Sans", "DejaVu Sans Mono",
+        "Liberation Serif", "Noto Sans", "Noto Sans CJK", "Symbol", "Times", "Wingdings", "Zapf Dingbats", "a", "B",
+        "c", "Mono", "mono", "Serif", "Sans", "Zz", "Helvetica", "Utopia" };
 }
 
 class RandomUse {
@@ -74,7 +74,7 @@ public:
         return check();
     }
 
-    QStringList trail() const { return {trail_.begin(), trail_.end()}; }
+    QStringList trail() const { return { trail_.begin(), trail_.end() }; }
 
     // How much of the program the steps reached, to show that they do reach it.
     struct Reach {
@@ -111,15 +111,18 @@ private:
     {
         switch (pick(6)) {
         case 0:
-            return printerEntries_.isEmpty() ? QStringLiteral("Arial") : printerEntries_.at(pick(int(printerEntries_.size())));
+            return printerEntries_.isEmpty() ? QStringLiteral("Arial")
+                                             : printerEntries_.at(pick(int(printerEntries_.size())));
         case 1: {
-            const QString name = printerEntries_.isEmpty() ? QStringLiteral("Courier") : printerEntries_.at(pick(int(printerEntries_.size())));
+            const QString name = printerEntries_.isEmpty() ? QStringLiteral("Courier")
+                                                           : printerEntries_.at(pick(int(printerEntries_.size())));
             return name.left(1 + pick(int(name.size())));
         }
         case 2:
             return QString(1 + pick(3), QLatin1Char(' '));
         case 3:
-            return printerEntries_.isEmpty() ? QStringLiteral("ZZ") : printerEntries_.at(pick(int(printerEntries_.size()))).toUpper();
+            return printerEntries_.isEmpty() ? QStringLiteral("ZZ")
+                                             : printerEntries_.at(pick(int(printerEntries_.size()))).toUpper();
         default: {
             QString text;
             const int length = 1 + pick(8);
@@ -132,9 +135,9 @@ private:
 
     void act()
     {
-        static const char* const boxes[] = {"Check1", "Check2", "chkPrintSmall", "chkPrintLarge", "chkPrintHuge"};
-        static const char* const options[] = {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
-        static const float optionSizes[] = {10, 14, 18, 24, 36, 48};
+        static const char* const boxes[] = { "Check1", "Check2", "chkPrintSmall", "chkPrintLarge", "chkPrintHuge" };
+        static const char* const options[] = { "Option1", "Option2", "Option3", "Option4", "Option5", "Option6" };
+        static const float optionSizes[] = { 10, 14, 18, 24, 36, 48 };
         switch (pick(14)) {
         case 0:
         case 1: {
@@ -146,7 +149,7 @@ private:
         }
         case 2: {
             SortedList& list = chance(2) ? window_.cboFontsScreen : window_.cboFontsPrinter;
-            static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
+            static const Qt::Key keys[] = { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown };
             const Qt::Key key = keys[pick(5)];
             note(QStringLiteral("key %1 on %2").arg(key).arg(list.widget()->objectName()));
             QTest::keyClick(list.widget(), key);
@@ -176,7 +179,7 @@ private:
             break;
         }
         case 7: {
-            CommandButton* buttons[] = {&window_.cmdShowFonts, &window_.cmdNumberOfFonts, &window_.cmdExit};
+            CommandButton* buttons[] = { &window_.cmdShowFonts, &window_.cmdNumberOfFonts, &window_.cmdExit };
             CommandButton* button = buttons[pick(chance(10) ? 3 : 2)];
             note(QStringLiteral("click %1").arg(button->widget()->objectName()));
             if (button == &window_.cmdExit)
@@ -261,10 +264,10 @@ private:
         const QString& p = box.prompt;
         if (box.buttons == Buttons::OkOnly && box.title.isEmpty())
             return p.startsWith(QLatin1String("Number Of Screen Fonts  "))
-                   || p.startsWith(QLatin1String("Number Of Printer Fonts  "));
+                || p.startsWith(QLatin1String("Number Of Printer Fonts  "));
         if (box.buttons == Buttons::OkOnly && box.title == QLatin1String("ERROR!"))
             return p == QLatin1String("First Select A Print Size!")
-                   || p == QLatin1String("Start Font Must Be Higher On The Font List Than End Font!");
+                || p == QLatin1String("Start Font Must Be Higher On The Font List Than End Font!");
         if (box.buttons == Buttons::OkCancel && box.title == QLatin1String("Print All Fonts?"))
             return p == QLatin1String("Print All Printer Fonts?");
         if (box.buttons == Buttons::OkCancel && box.title == QLatin1String("Print Partial Fonts?"))
@@ -278,8 +281,8 @@ private:
         if (!barFault_.isEmpty())
             return std::exchange(barFault_, QString());
 
-        const int printSizes = int(w.chkPrintSmall.Value() != 0) + int(w.chkPrintLarge.Value() != 0)
-                               + int(w.chkPrintHuge.Value() != 0);
+        const int printSizes
+            = int(w.chkPrintSmall.Value() != 0) + int(w.chkPrintLarge.Value() != 0) + int(w.chkPrintHuge.Value() != 0);
         if (printSizes > 1)
             return QStringLiteral("%1 print-size boxes checked").arg(printSizes);
         if (QCheckBox* box = expectation_.clickedBox) {
@@ -305,8 +308,8 @@ private:
             return QStringLiteral("the printer sample is not in the selected printer font");
         const bool bold = w.Check1.Value() == CheckBox::Checked;
         const bool italic = w.Check2.Value() == CheckBox::Checked;
-        if (w.lblSample.FontBold() != bold || w.lblPrinterFonts.FontBold() != bold
-            || w.lblSample.FontItalic() != italic || w.lblPrinterFonts.FontItalic() != italic)
+        if (w.lblSample.FontBold() != bold || w.lblPrinterFonts.FontBold() != bold || w.lblSample.FontItalic() != italic
+            || w.lblPrinterFonts.FontItalic() != italic)
             return QStringLiteral("the samples do not follow the Bold and Italic boxes");
 
         if (w.ShowCounter != 0 && w.ShowCounter != 1)
@@ -326,7 +329,8 @@ private:
 
         for (const ShownBox& box : fixture_.messages.shown) {
             if (!isProgramMessage(box))
-                return QStringLiteral("a message the program does not give: \"%1\" titled \"%2\"").arg(box.prompt, box.title);
+                return QStringLiteral("a message the program does not give: \"%1\" titled \"%2\"")
+                    .arg(box.prompt, box.title);
             reach_.sizeErrors += box.prompt == QLatin1String("First Select A Print Size!") ? 1 : 0;
             reach_.reversedRanges += box.prompt.startsWith(QLatin1String("Start Font Must")) ? 1 : 0;
         }
@@ -408,11 +412,11 @@ private slots:
     // the thumb against their direction.
     void speedBarFollowsTheThumb()
     {
-        WindowFixture fixture({"Mono"}, {"Serif"});
+        WindowFixture fixture({ "Mono" }, { "Serif" });
         frmFonts& window = fixture.start();
         QScrollBar* bar = window.HsbSpeed.widget();
         bar->setSliderDown(true);
-        for (int value : {4000, 5, 5000, 1234}) {
+        for (int value : { 4000, 5, 5000, 1234 }) {
             bar->setSliderPosition(value);
             QCOMPARE(window.tmrTimer.Interval(), value);
         }
@@ -433,8 +437,9 @@ private slots:
         QTest::addColumn<std::uint32_t>("seedOffset");
         QTest::newRow("many fonts, runs of several documents")
             << manyNames().mid(0, 12) << manyNames() << 1500.0f << std::uint32_t(0);
-        QTest::newRow("one font each") << QStringList{"Mono"} << QStringList{"Serif"} << 15000.0f << std::uint32_t(1);
-        QTest::newRow("no printer fonts") << manyNames().mid(5, 4) << QStringList{} << 15000.0f << std::uint32_t(2);
+        QTest::newRow("one font each") << QStringList { "Mono" } << QStringList { "Serif" } << 15000.0f
+                                       << std::uint32_t(1);
+        QTest::newRow("no printer fonts") << manyNames().mid(5, 4) << QStringList {} << 15000.0f << std::uint32_t(2);
     }
 
     void randomSteps()
@@ -453,19 +458,20 @@ private slots:
         for (int step = 1; step <= stepsPerRun; ++step) {
             const QString fault = use.step();
             if (!fault.isEmpty()) {
-                const QString report = QStringLiteral("step %1 of seed %2 (replay: VANTREEL_RANDOM_SEED=%3): %4\nlast steps:\n  %5")
-                                           .arg(step)
-                                           .arg(seed)
-                                           .arg(seedFromEnvironment())
-                                           .arg(fault, use.trail().join(QStringLiteral("\n  ")));
+                const QString report
+                    = QStringLiteral("step %1 of seed %2 (replay: VANTREEL_RANDOM_SEED=%3): %4\nlast steps:\n  %5")
+                          .arg(step)
+                          .arg(seed)
+                          .arg(seedFromEnvironment())
+                          .arg(fault, use.trail().join(QStringLiteral("\n  ")));
                 QFAIL(qPrintable(report));
             }
         }
         const auto& reach = use.reach();
         qInfo("%d steps of seed %u: %d completed runs (%d of several documents, %d entries), %d refused, "
               "%d missing print sizes, %d reversed ranges, %d slide-show steps",
-              stepsPerRun, seed, reach.completedRuns, reach.runsOfSeveralDocuments, reach.entriesPrinted,
-              reach.refusedConfirmations, reach.sizeErrors, reach.reversedRanges, reach.slideShowSteps);
+            stepsPerRun, seed, reach.completedRuns, reach.runsOfSeveralDocuments, reach.entriesPrinted,
+            reach.refusedConfirmations, reach.sizeErrors, reach.reversedRanges, reach.slideShowSteps);
     }
 };
 
