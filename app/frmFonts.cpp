@@ -109,12 +109,10 @@ void frmFonts::wireEventTable()
     connect(cmdShowFonts.widget(), &QPushButton::clicked, this, &frmFonts::cmdShowFonts_Click);
     connect(tmrTimer.timer(), &QTimer::timeout, this, &frmFonts::tmrTimer_Timer);
     // Scroll while the thumb is dragged; Change for every other change of the value, and once
-    // when a drag ends. Both follow valueChanged: sliderMoved comes before the value moves, so
-    // a handler run on it would read the value the thumb has just left.
+    // when a drag ends.
+    connect(HsbSpeed.widget(), &QScrollBar::sliderMoved, this, &frmFonts::HsbSpeed_Scroll);
     connect(HsbSpeed.widget(), &QScrollBar::valueChanged, this, [this] {
-        if (HsbSpeed.widget()->isSliderDown())
-            HsbSpeed_Scroll();
-        else
+        if (!HsbSpeed.widget()->isSliderDown())
             HsbSpeed_Change();
     });
     connect(HsbSpeed.widget(), &QScrollBar::sliderReleased, this, &frmFonts::HsbSpeed_Change);
