@@ -2,6 +2,7 @@
 // Message boxes show such text as plain text, the print request uses it exactly as the box
 // holds it, and start-up, preview, slide show and catalogue complete.
 
+#include "platform/qtprinter.h"
 #include "tests/support/window.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +96,39 @@ OpenBox showRealBox(const QString& prompt, Buttons buttons, const QString& title
     *answeredOk = boxes.show(prompt, buttons, title);
     return seen;
 }
+
+// The real printer writing PDF files, offering the names it is fed instead of the fonts installed.
+class PdfPrinterOffering : public Printer {
+public:
+    PdfPrinterOffering(QStringList names, const QString& pdfPathPattern)
+        : names_(std::move(names))
+        , pdf_(QtPrinter::toPdfFiles(pdfPathPattern))
+    {
+    }
+    int FontCount() override { return int(names_.size()); }
+    QString Fonts(int i) override { return names_.at(i); }
+    void setFontName(const QString& name) override { pdf_->setFontName(name); }
+    void setFontSize(float points) override { pdf_->setFontSize(points); }
+    void setFontBold(bool bold) override { pdf_->setFontBold(bold); }
+    void setFontItalic(bool italic) override { pdf_->setFontItalic(italic); }
+    void setFontUnderline(bool underline) override { pdf_->setFontUnderline(underline); }
+    float CurrentX() override { return pdf_->CurrentX(); }
+    float CurrentY() override { return pdf_->CurrentY(); }
+    void setCurrentX(float twips) override { pdf_->setCurrentX(twips); }
+    void setCurrentY(float twips) override { pdf_->setCurrentY(twips); }
+    float ScaleHeight() override { return pdf_->ScaleHeight(); }
+    float TextHeight() override { return pdf_->TextHeight(); }
+    void printNumber(int number, bool endLine) override { pdf_->printNumber(number, endLine); }
+    void printText(const QString& text, bool endLine) override { pdf_->printText(text, endLine); }
+    int Page() override { return pdf_->Page(); }
+    void NewPage() override { pdf_->NewPage(); }
+    void EndDoc() override { pdf_->EndDoc(); }
+    int documentsReleased() const { return pdf_->documentsReleased(); }
+
+private:
+    QStringList names_;
+    std::unique_ptr<QtPrinter> pdf_;
+};
 
 bool hasLoneSurrogate(const QString& text)
 {
@@ -313,6 +349,47 @@ private slots:
             }
             QCOMPARE(items.at(3 * position + 1).text, size.cut);
             QCOMPARE(items.at(3 * position + 2).fontName, name);
+            QCOMPARE(window.cboFontsPrinter.ListIndex(), 0);
+        }
+    }
+
+    // The same names on the real print path, to PDF files: every size prints and releases
+    // its document.
+    void oddFontNamesOnPaper()
+    {
+        const QStringList names { QString(), QString(300, QLatin1Char('W')),
+            QString(24, QLatin1Char('a')) + QStringLiteral("\U0001D509\U0001D52F"),
+            QStringLiteral("\U0001F389 Party"), QStringLiteral("\u05E9\u05DC\u05D5\u05DD Sans"),
+            QStringLiteral("<b>Bold</b>"), QStringLiteral("Tab\tName\nX"), QStringLiteral("sans"),
+            QStringLiteral("SANS") };
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        FedFonts screen(names);
+        PdfPrinterOffering printer(names, folder.filePath(QStringLiteral("catalogue-%1.pdf")));
+        ScriptedMessageBoxes messages;
+        RecordingProgramEnd programEnd;
+        frmFonts window({ screen, printer, messages, programEnd });
+        window.show();
+        QTRY_VERIFY(window.startedUp());
+        QCOMPARE(window.cboFontsPrinter.ListCount(), names.size());
+
+        int documents = 0;
+        for (const char* size : { "chkPrintSmall", "chkPrintLarge", "chkPrintHuge" }) {
+            auto* box = window.findChild<QCheckBox*>(QLatin1String(size));
+            if (!box->isChecked())
+                QTest::mouseClick(box, Qt::LeftButton);
+            clear(window.txtStartFont.widget());
+            clear(window.txtEndFont.widget());
+            messages.shown.clear();
+            try {
+                QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
+            } catch (...) {
+                QFAIL("the print button's handler let a failure out");
+            }
+            QCOMPARE(messages.shown.size(), size_t(1));
+            QCOMPARE(printer.documentsReleased(), ++documents);
+            const QFileInfo file(folder.filePath(QStringLiteral("catalogue-%1.pdf").arg(documents)));
+            QVERIFY2(file.exists() && file.size() > 0, size);
             QCOMPARE(window.cboFontsPrinter.ListIndex(), 0);
         }
     }
