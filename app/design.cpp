@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,27 @@
 namespace vantreel::design {
 
 namespace {
+
+// Qt's scroll bars invert their controls so that the mouse wheel scrolls the usual way, and the
+// arrow keys with them: on a horizontal bar the right arrow would move the thumb to the left.
+// The speed bar takes the focus, so its left and right arrows go the way they point.
+class SpeedBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool right = event->key() == Qt::Key_Right;
+        if (!right && event->key() != Qt::Key_Left) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        // A bar laid out right to left grows to the left.
+        triggerAction(right != isRightToLeft() ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+    }
+};
 
 struct Place {
     const char* name;
@@ -155,14 +177,11 @@ QLineEdit* textBox(QWidget* window, const char* name, const QString& accessibleN
 
 QScrollBar* speedBar(QWidget* window, const char* name)
 {
-    auto* bar = named(new QScrollBar(Qt::Horizontal, window), name);
+    auto* bar = named(new SpeedBar(Qt::Horizontal, window), name);
     bar->setRange(5, 5000);
     bar->setValue(1500);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    // Qt's scroll bars invert their controls, which on a horizontal bar makes the right arrow
-    // key move the thumb to the left; the speed bar's keys go the way its thumb does.
-    bar->setInvertedControls(false);
     bar->setAccessibleName(QStringLiteral("Show Speed"));
     // A scroll bar takes no focus by default; this one is in the tab order and moves with the arrow keys.
     bar->setFocusPolicy(Qt::StrongFocus);

@@ -5,6 +5,7 @@
 
 #include "tests/support/window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <deque>
 #include <random>
@@ -138,7 +140,7 @@ private:
         static const char* const boxes[] = { "Check1", "Check2", "chkPrintSmall", "chkPrintLarge", "chkPrintHuge" };
         static const char* const options[] = { "Option1", "Option2", "Option3", "Option4", "Option5", "Option6" };
         static const float optionSizes[] = { 10, 14, 18, 24, 36, 48 };
-        switch (pick(14)) {
+        switch (pick(15)) {
         case 0:
         case 1: {
             SortedList& list = chance(2) ? window_.cboFontsScreen : window_.cboFontsPrinter;
@@ -149,8 +151,9 @@ private:
         }
         case 2: {
             SortedList& list = chance(2) ? window_.cboFontsScreen : window_.cboFontsPrinter;
-            static const Qt::Key keys[] = { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown };
-            const Qt::Key key = keys[pick(5)];
+            static const Qt::Key keys[]
+                = { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_A, Qt::Key_M };
+            const Qt::Key key = keys[pick(7)];
             note(QStringLiteral("key %1 on %2").arg(key).arg(list.widget()->objectName()));
             QTest::keyClick(list.widget(), key);
             break;
@@ -242,6 +245,21 @@ private:
             const int before = window_.cboFontsScreen.ListIndex();
             window_.tmrTimer_Timer();
             reach_.slideShowSteps += window_.cboFontsScreen.ListIndex() != before ? 1 : 0;
+            break;
+        }
+        case 14: {
+            // A turn of the mouse wheel over a list or the speed bar.
+            QWidget* targets[] = { window_.cboFontsScreen.widget(), window_.cboFontsPrinter.widget(),
+                window_.HsbSpeed.widget() };
+            QWidget* target = targets[pick(3)];
+            if (target == window_.HsbSpeed.widget())
+                barMoved_ = true;
+            const int notches = chance(2) ? 1 : -1;
+            note(QStringLiteral("wheel %1 over %2").arg(notches).arg(target->objectName()));
+            const QPointF centre(target->width() / 2.0, target->height() / 2.0);
+            QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
             break;
         }
         default:
@@ -432,6 +450,12 @@ private slots:
         QTest::keyClick(bar, Qt::Key_Left);
         QTest::keyClick(bar, Qt::Key_Left);
         QCOMPARE(window.tmrTimer.Interval(), 1233);
+        // The wheel keeps a scroll bar's way: turned towards the user, it moves the thumb right.
+        const QPointF centre(bar->width() / 2.0, bar->height() / 2.0);
+        QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        QCOMPARE(window.tmrTimer.Interval(), 1234);
     }
 
     void randomSteps_data()
