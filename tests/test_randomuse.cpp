@@ -176,7 +176,14 @@ private:
         }
         case 5:
         case 6: {
-            note(QStringLiteral("click cmdPrintFonts, answers %1").arg(answers()));
+            // Pages from smaller than one Huge entry to room for dozens of entries.
+            if (chance(4)) {
+                static const float pageHeights[] = { 900, 1500, 2500, 4000, 15000 };
+                fixture_.printer.scaleHeight = pageHeights[pick(5)];
+            }
+            note(QStringLiteral("click cmdPrintFonts, answers %1, page height %2")
+                     .arg(answers())
+                     .arg(fixture_.printer.scaleHeight));
             expectation_.printPressed = true;
             QTest::mouseClick(window_.cmdPrintFonts.widget(), Qt::LeftButton);
             break;
