@@ -16,7 +16,8 @@ const QStringList& installedFamilies();
 /// @return true when the font database lists the family (exact name)
 bool isListedFamily(const QString& family);
 
-/// @return the name itself when listed, else the listed family fontconfig matches it to
+/// @return the name itself when listed and carried by a font file, else the listed family
+/// fontconfig matches it to (Qt lists "Serif", "Sans Serif" and "Monospace" of its own)
 QString listedFamily(const QString& name);
 
 /// The window's designed fonts are Windows fonts ("System", "MS Sans Serif"). Where they
