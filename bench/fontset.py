@@ -2,7 +2,9 @@
 """Makes a font set of its own and a fontconfig configuration that offers exactly that set.
 
     fontset.py OUT --families N      N distinct families, renamed copies of one small font
-    fontset.py OUT --broken          a few good fonts and a few broken font files
+    fontset.py OUT --broken          a few good fonts and broken font files: zero bytes, a file
+                                     cut short, a font whose outlines are cut short, random
+                                     bytes with a font's extension, an empty family name
 
 OUT receives fonts/ (the set), base/ (links to Liberation Sans, which the window's designed
 names and "Arial" resolve to), fonts.conf (use it through FONTCONFIG_FILE), cache/ (the
@@ -23,7 +25,7 @@ import struct
 import subprocess
 import sys
 
-GENERATOR_VERSION = "3"
+GENERATOR_VERSION = "4"
 
 SYSTEM_FONTS = "/usr/share/fonts/truetype"
 SOURCE_FONT = os.path.join(SYSTEM_FONTS, "dejavu", "DejaVuSans.ttf")
@@ -223,6 +225,10 @@ def make_broken(out):
     open(os.path.join(fonts_dir, "zero-bytes.ttf"), "wb").close()
     with open(os.path.join(fonts_dir, "truncated.ttf"), "wb") as f:
         f.write(write_font(version, {**tables, b"name": name_table("Truncated Font")})[:len(source) // 3])
+    # Listed by its intact name, but its outlines stop a tenth of the way in.
+    cut = {**tables, b"name": name_table("Truncated Glyphs"), b"glyf": tables[b"glyf"][:len(tables[b"glyf"]) // 10]}
+    with open(os.path.join(fonts_dir, "truncated-glyphs.ttf"), "wb") as f:
+        f.write(write_font(version, cut))
     with open(os.path.join(fonts_dir, "random-bytes.ttf"), "wb") as f:
         f.write(random.Random(5).randbytes(20000))
     with open(os.path.join(fonts_dir, "random-bytes.otf"), "wb") as f:
