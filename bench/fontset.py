@@ -25,7 +25,7 @@ import struct
 import subprocess
 import sys
 
-GENERATOR_VERSION = "4"
+GENERATOR_VERSION = "5"
 
 SYSTEM_FONTS = "/usr/share/fonts/truetype"
 SOURCE_FONT = os.path.join(SYSTEM_FONTS, "dejavu", "DejaVuSans.ttf")
@@ -178,11 +178,11 @@ def write_config(out, fonts_dir):
   <dir>{os.path.abspath(fonts_dir)}</dir>
   <dir>{os.path.abspath(base_dir)}</dir>
   <cachedir>{os.path.abspath(os.path.join(out, "cache"))}</cachedir>
-{aliases}  <match target="pattern">
+  <match target="pattern">
     <test qual="all" name="family" compare="not_eq"><string>sans-serif</string></test>
     <edit name="family" mode="append_last"><string>sans-serif</string></edit>
   </match>
-</fontconfig>
+{aliases}</fontconfig>
 """
     with open(os.path.join(out, "fonts.conf"), "w") as f:
         f.write(config)

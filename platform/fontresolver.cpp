@@ -119,6 +119,8 @@ void useListedDefaultFont()
     QFont font = QApplication::font();
     font.setFamilies({listedFamily(font.family())});
     QApplication::setFont(font);
+    // Setting the default font also drops the fonts a desktop theme gives kinds of widgets
+    // (tooltips, message boxes, menus): they all take this listed family.
 }
 
 } // namespace vantreel

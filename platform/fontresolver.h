@@ -29,7 +29,8 @@ QString designedFamily(const QString& designedName);
 
 namespace vantreel {
 
-/// Makes the application's default font a family the database lists.
+/// Makes the application's default font, which every kind of widget then takes (tooltips
+/// and message boxes among them), a family the database lists.
 void useListedDefaultFont();
 
 } // namespace vantreel
