@@ -1,6 +1,7 @@
 // The program's own start-up, as app/main.cpp runs it, with a probe that reports the first
 // paint once both lists are filled and both samples show their first font. The printer writes
-// PDF files so that both lists fill without a print system; nothing is printed.
+// PDF files so that both lists fill without a print system (nothing is printed), or, with the
+// argument "default-printer", is the print system's default printer as in the program.
 
 #include "app/frmFonts.h"
 #include "bench/measure.h"
@@ -33,7 +34,10 @@ int main(int argc, char* argv[])
     useListedDefaultFont();
 
     QtScreenFonts screen;
-    auto printer = QtPrinter::toPdfFiles(QDir::tempPath() + QStringLiteral("/vantreel-bench-unused-%1.pdf"));
+    const bool defaultPrinter = argc > 1 && QByteArray(argv[1]) == "default-printer";
+    auto printer = defaultPrinter
+                       ? std::make_unique<QtPrinter>()
+                       : QtPrinter::toPdfFiles(QDir::tempPath() + QStringLiteral("/vantreel-bench-unused-%1.pdf"));
     QtMessageBoxes messages;
     ExitAtOnce programEnd;
     frmFonts window({screen, *printer, messages, programEnd});

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
 namespace vantreel {
 
@@ -75,15 +76,31 @@ std::unique_ptr<QPrinter> QtPrinter::makePrinter(int documentNumber) const
     return printer;
 }
 
+// Asking the print system for its default printer takes milliseconds (a round trip to the
+// scheduler), and the start-up reads the printer's fonts one by one: the answer is kept
+// until control goes back to the event loop, so one handler asks once.
+void QtPrinter::requireDefaultPrinter()
+{
+    if (!pdfPathPattern_.isEmpty())
+        return;
+    if (!defaultPrinterKnown_) {
+        defaultPrinterFound_ = !QPrinterInfo::defaultPrinterName().isEmpty();
+        defaultPrinterKnown_ = true;
+        QTimer::singleShot(0, &answerExpiry_, [this] { defaultPrinterKnown_ = false; });
+    }
+    if (!defaultPrinterFound_)
+        throw PlatformError("the print system has no default printer");
+}
+
 int QtPrinter::FontCount()
 {
-    defaultPrinterName();
+    requireDefaultPrinter();
     return static_cast<int>(scalableFamilies().size());
 }
 
 QString QtPrinter::Fonts(int i)
 {
-    defaultPrinterName();
+    requireDefaultPrinter();
     if (i < 0 || i >= scalableFamilies().size())
         throw PlatformError("no printer font " + std::to_string(i));
     return scalableFamilies().at(i);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QObject>
 #include <QPainter>
 #include <QString>
 
@@ -53,6 +54,7 @@ public:
 private:
     explicit QtPrinter(const QString& pdfPathPattern);
     QString defaultPrinterName() const;
+    void requireDefaultPrinter();
     std::unique_ptr<QPrinter> makePrinter(int documentNumber) const;
     void beginDocumentIfNeeded();
     struct FontSlot;
@@ -62,6 +64,9 @@ private:
     double toTwips(double device) const;
 
     QString pdfPathPattern_;
+    bool defaultPrinterKnown_ = false;
+    bool defaultPrinterFound_ = false;
+    QObject answerExpiry_; // ends the wait for the answer's expiry with the printer
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     bool documentOpen_ = false;
