@@ -103,6 +103,41 @@ QString listedFamily(const QString& name)
     return family;
 }
 
+namespace {
+
+// Folded family names of the fonts fontconfig lists as not scalable: mostly none.
+const QSet<QString>& fixedSizeFamilies()
+{
+    static const QSet<QString> families = [] {
+        QSet<QString> found;
+        FcPattern* pattern = FcPatternCreate();
+        FcPatternAddBool(pattern, FC_SCALABLE, FcFalse);
+        FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+        if (FcFontSet* fonts = FcFontList(nullptr, pattern, objects)) {
+            for (int i = 0; i < fonts->nfont; ++i) {
+                FcChar8* family = nullptr;
+                for (int j = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, j, &family) == FcResultMatch; ++j)
+                    found.insert(QString::fromUtf8(reinterpret_cast<const char*>(family)).toCaseFolded());
+            }
+            FcFontSetDestroy(fonts);
+        }
+        FcObjectSetDestroy(objects);
+        FcPatternDestroy(pattern);
+        return found;
+    }();
+    return families;
+}
+
+} // namespace
+
+bool isScalableFamily(const QString& family)
+{
+    // Qt names a family that several foundries make "Family [Foundry]".
+    const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+    const QString name = (foundry < 0 ? family : family.left(foundry)).toCaseFolded();
+    return !fixedSizeFamilies().contains(name) ? true : QFontDatabase::isScalable(family);
+}
+
 QString designedFamily(const QString& designedName)
 {
     return isListedFamily(designedName) ? designedName : listedFamily(QStringLiteral("Arial"));

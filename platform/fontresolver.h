@@ -20,6 +20,10 @@ bool isListedFamily(const QString& family);
 /// fontconfig matches it to (Qt lists "Serif", "Sans Serif" and "Monospace" of its own)
 QString listedFamily(const QString& name);
 
+/// @return QFontDatabase::isScalable(family), asking Qt only about families that fontconfig
+/// has fixed-size fonts of (asking Qt about each of thousands of families takes a while)
+bool isScalableFamily(const QString& family);
+
 /// The window's designed fonts are Windows fonts ("System", "MS Sans Serif"). Where they
 /// are missing they are drawn in the family fontconfig gives for Arial, whose metrics
 /// they share closely enough for every caption to fit its control.

@@ -19,7 +19,7 @@ const QStringList& scalableFamilies()
     static const QStringList families = [] {
         QStringList scalable;
         for (const QString& family : installedFamilies()) {
-            if (QFontDatabase::isScalable(family))
+            if (isScalableFamily(family))
                 scalable.append(family);
         }
         return scalable;

@@ -5,6 +5,7 @@
 #include "platform/fontresolver.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTest>
 
 using namespace vantreel;
@@ -42,6 +43,12 @@ private slots:
     {
         QCOMPARE(designedFamily(QStringLiteral("System")), QStringLiteral("Liberation Sans"));
         QCOMPARE(designedFamily(QStringLiteral("Good Font Two")), QStringLiteral("Good Font Two"));
+    }
+
+    void scalableAsQtTellsIt()
+    {
+        for (const QString& family : QFontDatabase::families())
+            QCOMPARE(isScalableFamily(family), QFontDatabase::isScalable(family));
     }
 
     // The default font and a theme's font for one kind of widget, both in a stand-in family:
