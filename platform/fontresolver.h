@@ -16,8 +16,13 @@ const QStringList& installedFamilies();
 /// @return true when the font database lists the family (exact name)
 bool isListedFamily(const QString& family);
 
-/// @return the name itself when listed, else the listed family fontconfig matches it to
+/// @return the name itself when listed and carried by a font file, else the listed family
+/// fontconfig matches it to (Qt lists "Serif", "Sans Serif" and "Monospace" of its own)
 QString listedFamily(const QString& name);
+
+/// @return QFontDatabase::isScalable(family), asking Qt only about families that fontconfig
+/// has fixed-size fonts of (asking Qt about each of thousands of families takes a while)
+bool isScalableFamily(const QString& family);
 
 /// The window's designed fonts are Windows fonts ("System", "MS Sans Serif"). Where they
 /// are missing they are drawn in the family fontconfig gives for Arial, whose metrics
@@ -28,7 +33,8 @@ QString designedFamily(const QString& designedName);
 
 namespace vantreel {
 
-/// Makes the application's default font a family the database lists.
+/// Makes the application's default font, which every kind of widget then takes (tooltips
+/// and message boxes among them), a family the database lists.
 void useListedDefaultFont();
 
 } // namespace vantreel

@@ -114,7 +114,7 @@ const QStringList& scalableFamilies()
     static const QStringList families = [] {
         QStringList scalable;
         for (const QString& family : installedFamilies()) {
-            if (QFontDatabase::isScalable(family))
+            if (isScalableFamily(family))
                 scalable.append(family);
         }
         return scalable;
@@ -231,21 +231,50 @@ void QtPrinter::setFontUnderline(bool underline)
     fontStale_ = true;
 }
 
-const QFont& QtPrinter::currentFont()
+QtPrinter::FontSlot& QtPrinter::currentFont()
 {
     if (fontStale_) {
-        font_ = QFont(listedFamily(fontName_));
-        font_.setPointSizeF(fontSize_);
-        font_.setBold(bold_);
-        font_.setItalic(italic_);
-        font_.setUnderline(underline_);
-        // A sample is set in its font and nothing else: no glyphs borrowed from other fonts.
-        // Names are set in Arial and may hold characters it lacks: those may borrow.
-        if (fontName_ != QLatin1String("Arial"))
-            font_.setStyleStrategy(QFont::NoFontMerging);
+        const auto holds = [this](const FontSlot& slot) {
+            return slot.resolution != 0 && slot.name == fontName_ && slot.size == fontSize_ && slot.bold == bold_
+                   && slot.italic == italic_ && slot.underline == underline_;
+        };
+        if (!holds(fonts_[currentSlot_])) {
+            // the other slot holds the font, or is the older one and takes it
+            currentSlot_ = 1 - currentSlot_;
+        }
+        if (!holds(fonts_[currentSlot_])) {
+            FontSlot& slot = fonts_[currentSlot_];
+            slot.name = fontName_;
+            slot.size = fontSize_;
+            slot.bold = bold_;
+            slot.italic = italic_;
+            slot.underline = underline_;
+            slot.font = QFont(listedFamily(fontName_));
+            slot.font.setPointSizeF(fontSize_);
+            slot.font.setBold(bold_);
+            slot.font.setItalic(italic_);
+            slot.font.setUnderline(underline_);
+            // A sample is set in its font and nothing else: no glyphs borrowed from other fonts.
+            // Names are set in Arial and may hold characters it lacks: those may borrow.
+            if (fontName_ != QLatin1String("Arial"))
+                slot.font.setStyleStrategy(QFont::NoFontMerging);
+            slot.metrics.reset();
+            slot.resolution = -1; // built, metrics not yet taken
+        }
         fontStale_ = false;
     }
-    return font_;
+    return fonts_[currentSlot_];
+}
+
+// Metrics on the printer's resolution; every printer of one kind has the same.
+const QFontMetricsF& QtPrinter::currentMetrics()
+{
+    FontSlot& slot = currentFont();
+    if (!slot.metrics || slot.resolution != printer_->resolution()) {
+        slot.metrics.emplace(slot.font, printer_.get());
+        slot.resolution = printer_->resolution();
+    }
+    return *slot.metrics;
 }
 
 double QtPrinter::toDevice(double twips) const
@@ -270,8 +299,7 @@ float QtPrinter::TextHeight()
 {
     if (!printer_)
         printer_ = makePrinter(documentsReleased_ + 1);
-    const QFontMetricsF metrics(currentFont(), printer_.get());
-    return static_cast<float>(toTwips(metrics.lineSpacing()));
+    return static_cast<float>(toTwips(currentMetrics().lineSpacing()));
 }
 
 void QtPrinter::beginDocumentIfNeeded()
@@ -299,9 +327,8 @@ void QtPrinter::printNumber(int number, bool endLine)
 void QtPrinter::printText(const QString& text, bool endLine)
 {
     beginDocumentIfNeeded();
-    const QFont& font = currentFont();
-    painter_.setFont(font);
-    const QFontMetricsF metrics(font, printer_.get());
+    const QFontMetricsF& metrics = currentMetrics();
+    painter_.setFont(currentFont().font);
     painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
     if (endLine) {
         x_ = 0;

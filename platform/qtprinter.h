@@ -3,10 +3,13 @@
 #include "platform/printer.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QObject>
 #include <QPainter>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -58,7 +61,9 @@ private:
     QString defaultPrinterName() const;
     std::unique_ptr<QPrinter> makePrinter(int documentNumber) const;
     void beginDocumentIfNeeded();
-    const QFont& currentFont();
+    struct FontSlot;
+    FontSlot& currentFont();
+    const QFontMetricsF& currentMetrics();
     double toDevice(double twips) const;
     double toTwips(double device) const;
 
@@ -78,7 +83,21 @@ private:
     bool bold_ = false;
     bool italic_ = false;
     bool underline_ = false;
-    QFont font_;
+    // The catalogue switches between two fonts for every entry (Arial for the number and the
+    // name, the font itself for the sample): the last two fonts built are kept with their
+    // metrics, so that switching back finds the font Qt has already resolved.
+    struct FontSlot {
+        QString name;
+        float size = 0;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        QFont font;
+        std::optional<QFontMetricsF> metrics;
+        int resolution = 0;
+    };
+    FontSlot fonts_[2];
+    int currentSlot_ = 0;
     bool fontStale_ = true;
 };
 

@@ -29,6 +29,10 @@ int SortedList::insertionPoint(const QString& name) const
     // upper bound: an equal name goes after the ones already there
     int low = 0;
     int high = box_->count();
+    // Font sources mostly give their names in order already: a name that goes last is
+    // placed with one comparison.
+    if (high > 0 && !collatesBefore(name, box_->itemText(high - 1)))
+        return high;
     while (low < high) {
         const int middle = low + (high - low) / 2;
         if (collatesBefore(name, box_->itemText(middle)))
@@ -39,34 +43,65 @@ int SortedList::insertionPoint(const QString& name) const
     return low;
 }
 
-void SortedList::AddItem(const QString& name)
+void SortedList::flush() const
 {
+    if (pending_.isEmpty())
+        return;
     const bool wasEmpty = box_->count() == 0;
     // A combo box selects its first item when it stops being empty; a list selects nothing
     // until told to, and adding a name never raises Click.
     const QSignalBlocker quiet(box_);
-    box_->insertItem(insertionPoint(name), name);
+    box_->insertItems(box_->count(), pending_);
+    pending_.clear();
     if (wasEmpty)
         box_->setCurrentIndex(-1);
 }
 
+void SortedList::AddItem(const QString& name)
+{
+    if (!pending_.isEmpty()) {
+        if (!collatesBefore(name, pending_.constLast())) {
+            pending_.append(name);
+            return;
+        }
+        flush();
+    }
+    const int position = insertionPoint(name);
+    if (position == box_->count()) {
+        pending_.append(name);
+        return;
+    }
+    const QSignalBlocker quiet(box_);
+    box_->insertItem(position, name);
+}
+
+QComboBox* SortedList::widget() const
+{
+    flush();
+    return box_;
+}
+
 int SortedList::ListCount() const
 {
+    flush();
     return box_->count();
 }
 
 QString SortedList::List(int position) const
 {
+    flush();
     return box_->itemText(position);
 }
 
 int SortedList::ListIndex() const
 {
+    flush();
     return box_->currentIndex();
 }
 
 void SortedList::setListIndex(int position)
 {
+    flush();
     if (position < -1 || position >= box_->count())
         throw PlatformError("list position out of range: " + std::to_string(position));
     box_->setCurrentIndex(position);
@@ -74,11 +109,13 @@ void SortedList::setListIndex(int position)
 
 QString SortedList::Text() const
 {
+    flush();
     return box_->currentIndex() < 0 ? QString() : box_->currentText();
 }
 
 int SortedList::find(const QString& name) const
 {
+    flush();
     // Entries equal to the name stand just before its upper bound; take the first of them.
     int position = insertionPoint(name);
     while (position > 0 && box_->itemText(position - 1) == name)
@@ -88,6 +125,7 @@ int SortedList::find(const QString& name) const
 
 void SortedList::setText(const QString& name)
 {
+    flush();
     const int position = find(name);
     if (position < 0)
         throw PlatformError("no list entry carries the name");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 
@@ -35,11 +36,16 @@ public:
     /// @return the position of an entry carrying exactly this name, or -1
     int find(const QString& name) const;
 
-    QComboBox* widget() const { return box_; }
+    QComboBox* widget() const;
 
 private:
     int insertionPoint(const QString& name) const;
+    void flush() const;
     QComboBox* box_;
+    // Names that go after every entry, gathered to be handed to the box in one insertion
+    // (one by one each costs the box's model a row insertion of its own). Every member
+    // hands them over before it reads or changes the box.
+    mutable QStringList pending_;
 };
 
 } // namespace vantreel

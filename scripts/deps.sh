@@ -8,6 +8,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
     poppler-utils
+    python3 fontconfig
     xvfb xauth x11-utils imagemagick
 )
 if [ "$#" -gt 0 ]; then
