@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QObject>
 #include <QPainter>
 #include <QString>
 
