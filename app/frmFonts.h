@@ -11,10 +11,13 @@
 
 #include <cstdint>
 
+class QElapsedTimer;
 class QLabel;
 class QRadioButton;
 
 namespace vantreel {
+
+struct CatalogueLayout;
 
 // The program's one window: its controls, its three window-level variables and one
 // handler per control event. The handlers live beside their siblings: start-up, counts
@@ -115,6 +118,8 @@ private:
     void setSampleSizes(float points);
     void uncheckOtherPrintSizes(CheckBox& own, CheckBox& first, CheckBox& second);
     void printCatalogue(std::int16_t StartPosition, std::int16_t EndPosition);
+    const CatalogueLayout* chosenLayout();
+    void printEntry(const CatalogueLayout& layout, int PrintPosition, QElapsedTimer& sinceDrawn);
 
     Outside outside_;
     bool startedUp_ = false;

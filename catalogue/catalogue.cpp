@@ -96,6 +96,18 @@ QString firstCharacters(const QString& name, int n)
 
 } // namespace
 
+// The print size is read for every entry: Small, else Large, else Huge; none checked gives null.
+const CatalogueLayout* frmFonts::chosenLayout()
+{
+    if (testOrTrue([&] { return chkPrintSmall.Value() != CheckBox::Unchecked; }))
+        return &smallLayout;
+    if (testOrTrue([&] { return chkPrintLarge.Value() != CheckBox::Unchecked; }))
+        return &largeLayout;
+    if (testOrTrue([&] { return chkPrintHuge.Value() != CheckBox::Unchecked; }))
+        return &hugeLayout;
+    return nullptr;
+}
+
 void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPosition)
 {
     Printer& printer = outside_.printer;
@@ -103,13 +115,7 @@ void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPositi
     QElapsedTimer sinceDrawn;
     for (int PrintPosition = StartPosition; PrintPosition <= EndPosition; ++PrintPosition) {
         resumeNext([&] { printer.setFontName(catalogueTextFont); });
-        const CatalogueLayout* layout = nullptr;
-        if (testOrTrue([&] { return chkPrintSmall.Value() != CheckBox::Unchecked; }))
-            layout = &smallLayout;
-        else if (testOrTrue([&] { return chkPrintLarge.Value() != CheckBox::Unchecked; }))
-            layout = &largeLayout;
-        else if (testOrTrue([&] { return chkPrintHuge.Value() != CheckBox::Unchecked; }))
-            layout = &hugeLayout;
+        const CatalogueLayout* layout = chosenLayout();
         if (!layout) {
             busy.release();
             resumeNext([&] {
@@ -118,25 +124,7 @@ void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPositi
             });
             return;
         }
-        setPlainFont(printer, layout->points);
-        keepEntryWhole(printer, *layout, cboFontsPrinter.List(PrintPosition));
-        resumeNext([&] { printer.printNumber(toInt16(PrintPosition + 1), false); });
-        resumeNext([&] { printer.setCurrentX(layout->nameX); });
-        resumeNext([&] { cboFontsPrinter.setListIndex(PrintPosition); });
-        // Shows the printer sample in the font being printed; no input is handled meanwhile.
-        // Drawn at most once a screen frame: drawing every entry would load each font a
-        // second time, for the screen, and nearly halve the pace of a run.
-        if (!sinceDrawn.isValid() || sinceDrawn.elapsed() >= sampleFrameMs) {
-            lblPrinterFonts.widget()->repaint();
-            sinceDrawn.start();
-        }
-        QString fontName;
-        resumeNext([&] { fontName = cboFontsPrinter.Text(); });
-        resumeNext([&] { printer.printText(firstCharacters(fontName, layout->nameCut), layout->nameEndsLine); });
-        resumeNext([&] { printer.setFontName(cboFontsPrinter.Text()); });
-        setPlainFont(printer, layout->points);
-        resumeNext([&] { printer.setCurrentX(layout->sampleX); });
-        resumeNext([&] { printer.printText(QString::fromLatin1(layout->sample), true); });
+        printEntry(*layout, PrintPosition, sinceDrawn);
         if (testOrTrue([&] {
                 const float height = printer.ScaleHeight();
                 return printer.CurrentY() > height - layout->bottomMargin;
@@ -146,6 +134,31 @@ void frmFonts::printCatalogue(std::int16_t StartPosition, std::int16_t EndPositi
     resumeNext([&] { printer.EndDoc(); });
     resumeNext([&] { cboFontsPrinter.setListIndex(0); });
     resumeNext([&] { lblPrinterFonts.setFontSize(lblSample.FontSize()); });
+}
+
+// One entry: running number and name in Arial, then the sample in the entry's own font.
+void frmFonts::printEntry(const CatalogueLayout& layout, int PrintPosition, QElapsedTimer& sinceDrawn)
+{
+    Printer& printer = outside_.printer;
+    setPlainFont(printer, layout.points);
+    keepEntryWhole(printer, layout, cboFontsPrinter.List(PrintPosition));
+    resumeNext([&] { printer.printNumber(toInt16(PrintPosition + 1), false); });
+    resumeNext([&] { printer.setCurrentX(layout.nameX); });
+    resumeNext([&] { cboFontsPrinter.setListIndex(PrintPosition); });
+    // Shows the printer sample in the font being printed; no input is handled meanwhile.
+    // Drawn at most once a screen frame: drawing every entry would load each font a
+    // second time, for the screen, and nearly halve the pace of a run.
+    if (!sinceDrawn.isValid() || sinceDrawn.elapsed() >= sampleFrameMs) {
+        lblPrinterFonts.widget()->repaint();
+        sinceDrawn.start();
+    }
+    QString fontName;
+    resumeNext([&] { fontName = cboFontsPrinter.Text(); });
+    resumeNext([&] { printer.printText(firstCharacters(fontName, layout.nameCut), layout.nameEndsLine); });
+    resumeNext([&] { printer.setFontName(cboFontsPrinter.Text()); });
+    setPlainFont(printer, layout.points);
+    resumeNext([&] { printer.setCurrentX(layout.sampleX); });
+    resumeNext([&] { printer.printText(QString::fromLatin1(layout.sample), true); });
 }
 
 } // namespace vantreel
