@@ -5,22 +5,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-class ExitAtOnce : public vantreel::ProgramEnd {
-public:
-    void endNow() override
-    {
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    }
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -30,7 +14,7 @@ int main(int argc, char* argv[])
     vantreel::QtScreenFonts screen;
     vantreel::QtPrinter printer;
     vantreel::QtMessageBoxes messages;
-    ExitAtOnce programEnd;
+    vantreel::ExitAtOnce programEnd;
     vantreel::frmFonts window({screen, printer, messages, programEnd});
     window.show();
     return QApplication::exec();

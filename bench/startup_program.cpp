@@ -13,19 +13,6 @@
 #include <QDir>
 #include <QLabel>
 
-namespace {
-
-class ExitAtOnce : public vantreel::ProgramEnd {
-public:
-    void endNow() override
-    {
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    }
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     using namespace vantreel;

@@ -10,3 +10,13 @@ public:
 };
 
 } // namespace vantreel
+
+namespace vantreel {
+
+// Leaves the process at once, without returning to the event loop.
+class ExitAtOnce : public ProgramEnd {
+public:
+    void endNow() override;
+};
+
+} // namespace vantreel
