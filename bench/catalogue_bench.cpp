@@ -6,8 +6,8 @@
 
 #include "app/frmFonts.h"
 #include "bench/measure.h"
+#include "bench/startedwindow.h"
 #include "catalogue/catalogue.h"
-#include "platform/fontresolver.h"
 #include "platform/qtfonts.h"
 #include "platform/qtprinter.h"
 #include "platform/sortedlist.h"
@@ -126,12 +126,7 @@ int main(int argc, char* argv[])
     bench::NoEnd programEnd;
     std::unique_ptr<frmFonts> window;
     if (!floor) {
-        useListedDefaultFont();
-        window = std::make_unique<frmFonts>(frmFonts::Outside{screen, *printer, messages, programEnd});
-        window->show();
-        while (!window->startedUp())
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        window = bench::startedWindow(frmFonts::Outside{screen, *printer, messages, programEnd});
     }
     const long peakBefore = bench::peakKiB();
     const long long start = bench::monotonicNs();

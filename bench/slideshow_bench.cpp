@@ -9,7 +9,7 @@
 
 #include "app/frmFonts.h"
 #include "bench/measure.h"
-#include "platform/fontresolver.h"
+#include "bench/startedwindow.h"
 #include "platform/qtfonts.h"
 #include "platform/qtprinter.h"
 
@@ -91,12 +91,7 @@ int main(int argc, char* argv[])
     QWidget* sample = nullptr;
     int ticks = 0;
     if (!floor) {
-        useListedDefaultFont();
-        window = std::make_unique<frmFonts>(frmFonts::Outside{screen, *printer, messages, programEnd});
-        window->show();
-        while (!window->startedUp())
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        window = bench::startedWindow(frmFonts::Outside{screen, *printer, messages, programEnd});
         frmFonts& w = *window;
         w.tmrTimer.timer()->stop();
         w.cmdShowFonts_Click(); // the show is on

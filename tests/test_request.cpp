@@ -14,6 +14,18 @@ using Numbers = QList<int>;
 class TestRequest : public QObject {
     Q_OBJECT
 
+    // The printer list on a chosen entry and the two boxes as given; the printer untouched so far.
+    static frmFonts& prepareRequest(WindowFixture& fixture, int selectedBefore, const QString& start,
+                                    const QString& end)
+    {
+        frmFonts& window = fixture.start();
+        window.cboFontsPrinter.setListIndex(selectedBefore);
+        window.txtStartFont.setText(start);
+        window.txtEndFont.setText(end);
+        fixture.printer.calls.clear();
+        return window;
+    }
+
 private slots:
     // Printer list: Alpha 0, Beta 1, Delta 2, Gamma 3.
     void requests_data()
@@ -79,11 +91,7 @@ private slots:
         QFETCH(QString, caption);
 
         WindowFixture fixture({"S"}, {"Gamma", "Alpha", "Delta", "Beta"});
-        frmFonts& window = fixture.start();
-        window.cboFontsPrinter.setListIndex(selectedBefore);
-        window.txtStartFont.setText(start);
-        window.txtEndFont.setText(end);
-        fixture.printer.calls.clear();
+        frmFonts& window = prepareRequest(fixture, selectedBefore, start, end);
         fixture.messages.answers = {ok};
 
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
@@ -119,11 +127,7 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QString, end);
         WindowFixture fixture({"S"}, {"Gamma", "Alpha", "Delta", "Beta"});
-        frmFonts& window = fixture.start();
-        window.cboFontsPrinter.setListIndex(selectedBefore);
-        window.txtStartFont.setText(start);
-        window.txtEndFont.setText(end);
-        fixture.printer.calls.clear();
+        frmFonts& window = prepareRequest(fixture, selectedBefore, start, end);
 
         QTest::mouseClick(window.cmdPrintFonts.widget(), Qt::LeftButton);
 
